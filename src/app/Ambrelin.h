@@ -1,0 +1,36 @@
+#pragma once
+// The module-wide state of the program, explicit, and the platform it runs on.
+// Windows, the command-line front end and the tests each build one over their
+// own implementations of the seams.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/Platform.h"
+
+struct LinkState {
+  uint8_t TxSequence = 0;
+  std::array<uint8_t, 2049> RxBuffer{};
+  int16_t RxCount = 0;
+  std::array<uint8_t, 257> RxFrame{};
+  bool RxFrameReady = false;
+  bool ReplyWanted = false;
+  bool RxFrameTaken = false;
+};
+
+// Replies to the PC carry this in their address byte.
+inline constexpr uint8_t HostAddress = 0;
+
+struct Ambrelin {
+  Controls& controls;
+  SerialPort& port;
+  EventPump& pump;
+  Dialogs& dialogs;
+  SettingsStore& settings;
+  // Where the run-log file lives.
+  std::string dataFolder;
+
+  LinkState link;
+  uint8_t Language = 0;  // 1 English, otherwise Chinese
+  bool ComOpen = false;
+};

@@ -1,0 +1,179 @@
+#pragma once
+// Controls of the main window with their designed captions.
+#include "app/Platform.h"
+
+namespace DesktopFormControls {
+inline constexpr Control DesktopForm{"DesktopForm", "DesktopForm", "Vell"};
+inline constexpr Control DesktopSelectComPort{"DesktopForm", "DesktopSelectComPort", "串口"};
+inline constexpr Control DesktopButtonSelectComSwitch{"DesktopForm", "DesktopButtonSelectComSwitch", "打开串口"};
+inline constexpr Control DesktopButtonInfo{"DesktopForm", "DesktopButtonInfo", "信息"};
+inline constexpr Control DesktopButton3{"DesktopForm", "DesktopButton3", ""};
+inline constexpr Control DesktopButton4{"DesktopForm", "DesktopButton4", ""};
+inline constexpr Control DesktopButtonPanel{"DesktopForm", "DesktopButtonPanel", "虚拟面板"};
+inline constexpr Control DesktopPictureBack{"DesktopForm", "DesktopPictureBack", ""};
+inline constexpr Control MainTable{"DesktopForm", "MainTable", ""};
+inline constexpr Control DesktopLabelVer{"DesktopForm", "DesktopLabelVer", ""};
+inline constexpr Control UpdateFrameStep1{"DesktopForm", "UpdateFrameStep1", "Step 1: 打开升级文件"};
+inline constexpr Control UpdateTextFileName{"DesktopForm", "UpdateTextFileName", ""};
+inline constexpr Control UpdateFrameStep2{"DesktopForm", "UpdateFrameStep2", "Step 2: 选定升级的目标"};
+inline constexpr Control UpdateFrameStep3{"DesktopForm", "UpdateFrameStep3", "Step 3: 开始下载"};
+inline constexpr Control UpdateListInfo{"DesktopForm", "UpdateListInfo", ""};
+inline constexpr Control DesktopTextCode1{"DesktopForm", "DesktopTextCode1", ""};
+inline constexpr Control DebugFrameTx1{"DesktopForm", "DebugFrameTx1", " 发送       "};
+inline constexpr Control DebugFrameTx2{"DesktopForm", "DebugFrameTx2", " 发送       "};
+inline constexpr Control DebugTextAddressA{"DesktopForm", "DebugTextAddressA", ""};
+inline constexpr Control DebugTextAddressB{"DesktopForm", "DebugTextAddressB", ""};
+inline constexpr Control DebugLabelAddress1{"DesktopForm", "DebugLabelAddress1", "地址"};
+inline constexpr Control DebugLabelAddress2{"DesktopForm", "DebugLabelAddress2", "地址"};
+inline constexpr Control DebugLabelAddress3{"DesktopForm", "DebugLabelAddress3", "地址"};
+inline constexpr Control DebugLabelAddress4{"DesktopForm", "DebugLabelAddress4", "地址"};
+inline constexpr Control DebugTextAddress1{"DesktopForm", "DebugTextAddress1", ""};
+inline constexpr Control DebugTextAddress2{"DesktopForm", "DebugTextAddress2", ""};
+inline constexpr Control DebugTextAddress3{"DesktopForm", "DebugTextAddress3", ""};
+inline constexpr Control DebugTextAddress4{"DesktopForm", "DebugTextAddress4", ""};
+inline constexpr Control DebugTextL1{"DesktopForm", "DebugTextL1", ""};
+inline constexpr Control DebugTextL2{"DesktopForm", "DebugTextL2", ""};
+inline constexpr Control DebugTextL3{"DesktopForm", "DebugTextL3", ""};
+inline constexpr Control DebugTextL4{"DesktopForm", "DebugTextL4", ""};
+inline constexpr Control DebugTextL5{"DesktopForm", "DebugTextL5", ""};
+inline constexpr Control DebugTextL6{"DesktopForm", "DebugTextL6", ""};
+inline constexpr Control DebugTextR1{"DesktopForm", "DebugTextR1", ""};
+inline constexpr Control DebugTextR2{"DesktopForm", "DebugTextR2", ""};
+inline constexpr Control DebugTextR3{"DesktopForm", "DebugTextR3", ""};
+inline constexpr Control DebugTextR4{"DesktopForm", "DebugTextR4", ""};
+inline constexpr Control DebugTextR5{"DesktopForm", "DebugTextR5", ""};
+inline constexpr Control DebugTextR6{"DesktopForm", "DebugTextR6", ""};
+inline constexpr Control DebugTextC1{"DesktopForm", "DebugTextC1", ""};
+inline constexpr Control DebugTextC2{"DesktopForm", "DebugTextC2", ""};
+inline constexpr Control DebugTextC3{"DesktopForm", "DebugTextC3", ""};
+inline constexpr Control DebugTextC4{"DesktopForm", "DebugTextC4", ""};
+inline constexpr Control DebugTextC5{"DesktopForm", "DebugTextC5", ""};
+inline constexpr Control DebugTextC6{"DesktopForm", "DebugTextC6", ""};
+inline constexpr Control DebugTextD1{"DesktopForm", "DebugTextD1", ""};
+inline constexpr Control DebugTextD2{"DesktopForm", "DebugTextD2", ""};
+inline constexpr Control DebugTextD3{"DesktopForm", "DebugTextD3", ""};
+inline constexpr Control DebugTextD4{"DesktopForm", "DebugTextD4", ""};
+inline constexpr Control DebugTextD5{"DesktopForm", "DebugTextD5", ""};
+inline constexpr Control DebugTextD6{"DesktopForm", "DebugTextD6", ""};
+inline constexpr Control DebugButtonL1{"DesktopForm", "DebugButtonL1", "1"};
+inline constexpr Control DebugButtonL2{"DesktopForm", "DebugButtonL2", "2"};
+inline constexpr Control DebugButtonL3{"DesktopForm", "DebugButtonL3", "3"};
+inline constexpr Control DebugButtonL4{"DesktopForm", "DebugButtonL4", "4"};
+inline constexpr Control DebugButtonL5{"DesktopForm", "DebugButtonL5", "5"};
+inline constexpr Control DebugButtonL6{"DesktopForm", "DebugButtonL6", "6"};
+inline constexpr Control DebugButtonR1{"DesktopForm", "DebugButtonR1", "1"};
+inline constexpr Control DebugButtonR2{"DesktopForm", "DebugButtonR2", "2"};
+inline constexpr Control DebugButtonR3{"DesktopForm", "DebugButtonR3", "3"};
+inline constexpr Control DebugButtonR4{"DesktopForm", "DebugButtonR4", "4"};
+inline constexpr Control DebugButtonR5{"DesktopForm", "DebugButtonR5", "5"};
+inline constexpr Control DebugButtonR6{"DesktopForm", "DebugButtonR6", "6"};
+inline constexpr Control DebugButtonC1{"DesktopForm", "DebugButtonC1", "1"};
+inline constexpr Control DebugButtonC2{"DesktopForm", "DebugButtonC2", "2"};
+inline constexpr Control DebugButtonC3{"DesktopForm", "DebugButtonC3", "3"};
+inline constexpr Control DebugButtonC4{"DesktopForm", "DebugButtonC4", "4"};
+inline constexpr Control DebugButtonC5{"DesktopForm", "DebugButtonC5", "5"};
+inline constexpr Control DebugButtonC6{"DesktopForm", "DebugButtonC6", "6"};
+inline constexpr Control DebugButtonD1{"DesktopForm", "DebugButtonD1", "1"};
+inline constexpr Control DebugButtonD2{"DesktopForm", "DebugButtonD2", "2"};
+inline constexpr Control DebugButtonD3{"DesktopForm", "DebugButtonD3", "3"};
+inline constexpr Control DebugButtonD4{"DesktopForm", "DebugButtonD4", "4"};
+inline constexpr Control DebugButtonD5{"DesktopForm", "DebugButtonD5", "5"};
+inline constexpr Control DebugButtonD6{"DesktopForm", "DebugButtonD6", "6"};
+inline constexpr Control ChipButtonHdmi{"DesktopForm", "ChipButtonHdmi", "Hdmi Debug"};
+inline constexpr Control ChipButtonDecoder{"DesktopForm", "ChipButtonDecoder", "Audio Decoder Debug"};
+inline constexpr Control ToolFrameFileChange{"DesktopForm", "ToolFrameFileChange", "文件转换(Hex->Tot)"};
+inline constexpr Control ToolButtonHex2Tot{"DesktopForm", "ToolButtonHex2Tot", "Hex -> Tot"};
+inline constexpr Control ToolButtonHex2Bin{"DesktopForm", "ToolButtonHex2Bin", "Hex -> Bin"};
+inline constexpr Control ToolButtonBin2Txt{"DesktopForm", "ToolButtonBin2Txt", "Bin -> Txt"};
+inline constexpr Control ToolButtonEdidBorn{"DesktopForm", "ToolButtonEdidBorn", "Edid Born"};
+inline constexpr Control ToolButtonCharBorn{"DesktopForm", "ToolButtonCharBorn", "Char Born"};
+inline constexpr Control Text6{"DesktopForm", "Text6", ""};
+
+inline constexpr Control All[] = {
+    DesktopForm,
+    DesktopSelectComPort,
+    DesktopButtonSelectComSwitch,
+    DesktopButtonInfo,
+    DesktopButton3,
+    DesktopButton4,
+    DesktopButtonPanel,
+    DesktopPictureBack,
+    MainTable,
+    DesktopLabelVer,
+    UpdateFrameStep1,
+    UpdateTextFileName,
+    UpdateFrameStep2,
+    UpdateFrameStep3,
+    UpdateListInfo,
+    DesktopTextCode1,
+    DebugFrameTx1,
+    DebugFrameTx2,
+    DebugTextAddressA,
+    DebugTextAddressB,
+    DebugLabelAddress1,
+    DebugLabelAddress2,
+    DebugLabelAddress3,
+    DebugLabelAddress4,
+    DebugTextAddress1,
+    DebugTextAddress2,
+    DebugTextAddress3,
+    DebugTextAddress4,
+    DebugTextL1,
+    DebugTextL2,
+    DebugTextL3,
+    DebugTextL4,
+    DebugTextL5,
+    DebugTextL6,
+    DebugTextR1,
+    DebugTextR2,
+    DebugTextR3,
+    DebugTextR4,
+    DebugTextR5,
+    DebugTextR6,
+    DebugTextC1,
+    DebugTextC2,
+    DebugTextC3,
+    DebugTextC4,
+    DebugTextC5,
+    DebugTextC6,
+    DebugTextD1,
+    DebugTextD2,
+    DebugTextD3,
+    DebugTextD4,
+    DebugTextD5,
+    DebugTextD6,
+    DebugButtonL1,
+    DebugButtonL2,
+    DebugButtonL3,
+    DebugButtonL4,
+    DebugButtonL5,
+    DebugButtonL6,
+    DebugButtonR1,
+    DebugButtonR2,
+    DebugButtonR3,
+    DebugButtonR4,
+    DebugButtonR5,
+    DebugButtonR6,
+    DebugButtonC1,
+    DebugButtonC2,
+    DebugButtonC3,
+    DebugButtonC4,
+    DebugButtonC5,
+    DebugButtonC6,
+    DebugButtonD1,
+    DebugButtonD2,
+    DebugButtonD3,
+    DebugButtonD4,
+    DebugButtonD5,
+    DebugButtonD6,
+    ChipButtonHdmi,
+    ChipButtonDecoder,
+    ToolFrameFileChange,
+    ToolButtonHex2Tot,
+    ToolButtonHex2Bin,
+    ToolButtonBin2Txt,
+    ToolButtonEdidBorn,
+    ToolButtonCharBorn,
+    Text6,
+};
+}  // namespace DesktopFormControls

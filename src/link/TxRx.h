@@ -1,0 +1,21 @@
+#pragma once
+// The command frame on the wire, both ways: text to frame on the way out,
+// bytes to reply frames on the way in.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "app/Ambrelin.h"
+
+// Sends one frame with type byte 0x00; a bad text shows "TxByHex, 出错 !".
+void TxByHex(Ambrelin&, std::string_view addressText, std::string_view commandText);
+// Same with the caller's type byte; a bad text shows "TxByHex2, 出错 !".
+void TxByHex2(Ambrelin&, std::string_view typeText, std::string_view addressText,
+              std::string_view commandText);
+
+// The receive event: appends the bytes and takes the frames they complete.
+void ReceiveEvent(LinkState&, std::span<const uint8_t> bytes);
+// Takes at most one frame off the front of RxBuffer.
+void ExtractFrame(LinkState&);
+// Takes frames until one is held for a waiting job or none is left.
+void ProcessReceived(LinkState&);
