@@ -16,6 +16,7 @@ inline constexpr Control DesktopLabelVer{"DesktopForm", "DesktopLabelVer", ""};
 inline constexpr Control UpdateFrameStep1{"DesktopForm", "UpdateFrameStep1", "Step 1: 打开升级文件"};
 inline constexpr Control UpdateTextFileName{"DesktopForm", "UpdateTextFileName", ""};
 inline constexpr Control UpdateFrameStep2{"DesktopForm", "UpdateFrameStep2", "Step 2: 选定升级的目标"};
+inline constexpr Control UpdateSelectTarget{"DesktopForm", "UpdateSelectTarget", "请选择..."};
 inline constexpr Control UpdateFrameStep3{"DesktopForm", "UpdateFrameStep3", "Step 3: 开始下载"};
 inline constexpr Control UpdateListInfo{"DesktopForm", "UpdateListInfo", ""};
 inline constexpr Control DesktopTextCode1{"DesktopForm", "DesktopTextCode1", ""};
@@ -103,6 +104,7 @@ inline constexpr Control All[] = {
     UpdateFrameStep1,
     UpdateTextFileName,
     UpdateFrameStep2,
+    UpdateSelectTarget,
     UpdateFrameStep3,
     UpdateListInfo,
     DesktopTextCode1,

@@ -1,0 +1,80 @@
+#include "link/ComPort.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/BurnDesktopControls.h"
+#include "app/DesktopFormControls.h"
+#include "app/Language.h"
+
+namespace Main = DesktopFormControls;
+namespace Burner = BurnDesktopControls;
+
+namespace {
+
+constexpr std::string_view LineSettings = "38400,N,8,1";
+
+// "COM" and the number in the one or two characters after it; an entry may go
+// on with the device it stands for.
+std::optional<int> PortNumber(std::string_view text) {
+  std::string_view digits = text.substr(3, 2);
+  int n = 0;
+  size_t used = 0;
+  while (used < digits.size() && digits[used] >= '0' && digits[used] <= '9')
+    n = n * 10 + (digits[used++] - '0');
+  if (used == 0) return std::nullopt;
+  return n;
+}
+
+}  // namespace
+
+void DesktopSelectComPort_DropDown(Ambrelin& a) {
+  a.controls.SetEntries(Main::DesktopSelectComPort, {});
+  a.controls.SetText(Main::DesktopSelectComPort, "串口");
+  std::vector<std::string> entries;
+  if (!a.port.IsOpen()) {
+    const auto ports = a.port.Ports();
+    for (int n = 1; n <= ComPortCount; ++n) {
+      auto it = ports.find(n);
+      if (it != ports.end() && a.port.Probe(n))
+        entries.push_back("COM" + std::to_string(n) + " (" + it->second + ")");
+    }
+  }
+  a.controls.SetEntries(Main::DesktopSelectComPort, entries);
+  a.controls.SetText(Main::DesktopSelectComPort, "串口");
+  a.controls.SetEntries(Burner::DesktopSelectComPort, entries);
+  a.controls.SetText(Burner::DesktopSelectComPort, ByLanguage(a, "选择串口", "Select Port"));
+}
+
+void DesktopButtonSelectComSwitch_Click(Ambrelin& a) {
+  const std::string s = a.controls.Text(Main::DesktopSelectComPort);
+  if (s.substr(0, 3) != "COM") return;
+  const std::string_view failed = ByLanguage(a, "打开串口失败 !", "Can not open the port !");
+  if (!a.ComOpen) {
+    auto n = PortNumber(s);
+    if (!n || !a.port.Open(*n, LineSettings)) {
+      a.dialogs.MessageBox(failed);
+      return;
+    }
+    a.ComOpen = true;
+    a.controls.SetText(Main::DesktopButtonSelectComSwitch, "关闭串口");
+  } else {
+    a.port.Close();
+    a.ComOpen = false;
+    a.controls.SetText(Main::DesktopButtonSelectComSwitch, "打开串口");
+  }
+  a.controls.SetEnabled(Main::DesktopSelectComPort, !a.ComOpen);
+  a.controls.SetEnabled(Burner::DesktopSelectComPort, !a.ComOpen);
+
+  a.controls.SetText(Burner::DesktopSelectComPort, s);
+  std::string caption = a.controls.Text(Main::DesktopButtonSelectComSwitch);
+  if (a.Language == 1)
+    caption = ReplaceAll(ReplaceAll(ReplaceAll(caption, "串口", "Com"), "打开", "Open "), "关闭", "Close ");
+  a.controls.SetText(Burner::DesktopButtonSelectComSwitch, caption);
+  a.link.RxCount = 0;
+}
+
+void BurnDesktopSelectComPort_Click(Ambrelin& a) {
+  a.controls.SetText(Main::DesktopSelectComPort, a.controls.Text(Burner::DesktopSelectComPort));
+}

@@ -1,0 +1,142 @@
+#include "link/QtSerialPort.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "link/ComPort.h"
+#include "link/PortMap.h"
+
+namespace {
+
+struct LineSettings {
+  qint32 baud;
+  QSerialPort::Parity parity;
+  QSerialPort::DataBits dataBits;
+  QSerialPort::StopBits stopBits;
+};
+
+// "38400,N,8,1": baud, parity letter, data bits, stop bits.
+std::optional<LineSettings> ParseSettings(std::string_view text) {
+  const QStringList parts = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).split(',');
+  if (parts.size() != 4) return std::nullopt;
+  bool ok = false;
+  LineSettings s{};
+  s.baud = parts[0].toInt(&ok);
+  if (!ok || s.baud <= 0) return std::nullopt;
+  const QString parity = parts[1].toUpper();
+  if (parity == "N") s.parity = QSerialPort::NoParity;
+  else if (parity == "E") s.parity = QSerialPort::EvenParity;
+  else if (parity == "O") s.parity = QSerialPort::OddParity;
+  else if (parity == "M") s.parity = QSerialPort::MarkParity;
+  else if (parity == "S") s.parity = QSerialPort::SpaceParity;
+  else return std::nullopt;
+  const int bits = parts[2].toInt(&ok);
+  if (!ok || bits < 5 || bits > 8) return std::nullopt;
+  s.dataBits = static_cast<QSerialPort::DataBits>(bits);
+  if (parts[3] == "1") s.stopBits = QSerialPort::OneStop;
+  else if (parts[3] == "2") s.stopBits = QSerialPort::TwoStop;
+  else if (parts[3] == "1.5") s.stopBits = QSerialPort::OneAndHalfStop;
+  else return std::nullopt;
+  return s;
+}
+
+bool Apply(QSerialPort& port, const LineSettings& s) {
+  return port.setBaudRate(s.baud) && port.setParity(s.parity) && port.setDataBits(s.dataBits) &&
+         port.setStopBits(s.stopBits) && port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+// A lock file with a living owner, as QSerialPort and the UUCP tools leave
+// in the lock folders, means another program holds the port.
+bool Locked(const QString& device) {
+  const QString base = QFileInfo(device).fileName();
+  QString qtName = device;
+  qtName.replace('/', '_');
+  for (const char* folder : {"/var/lock", "/run/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
+                             "/tmp", "/var/tmp", "/var/lock/lockdev"}) {
+    for (const QString& name : {base, qtName}) {
+      QFile lock(QString(folder) + "/LCK.." + name);
+      if (!lock.open(QIODevice::ReadOnly)) continue;
+      const qint64 pid = QString::fromLatin1(lock.readLine()).trimmed().toLongLong();
+      if (pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM)) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+QtSerialPort::QtSerialPort(SettingsStore& store) : pins(store) {
+  QObject::connect(&port, &QSerialPort::readyRead, [this] {
+    const QByteArray bytes = port.readAll();
+    if (Received && !bytes.isEmpty())
+      Received(std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
+  });
+}
+
+std::map<int, std::string> QtSerialPort::Ports() {
+  auto found = QSerialPortInfo::availablePorts();
+  std::sort(found.begin(), found.end(), [](const QSerialPortInfo& x, const QSerialPortInfo& y) {
+    return x.systemLocation() < y.systemLocation();
+  });
+  std::vector<std::string> devices;
+  for (const auto& info : found) devices.push_back(info.systemLocation().toStdString());
+  std::map<int, std::string> pinned;
+  for (int n = 1; n <= ComPortCount; ++n) {
+    std::string path = pins.Get(PortPinSection, "COM" + std::to_string(n));
+    if (!path.empty()) pinned[n] = path;
+  }
+  ports = MapComPorts(devices, pinned);
+  return ports;
+}
+
+// Opening a port to try it would raise its modem lines and could reset the
+// device behind it; looking at the device node and the lock files does not.
+bool QtSerialPort::Probe(int number) {
+  auto it = ports.find(number);
+  if (it == ports.end()) return false;
+  const std::string& path = it->second;
+  struct stat node {};
+  if (stat(path.c_str(), &node) != 0 || !S_ISCHR(node.st_mode)) return false;
+  if (access(path.c_str(), R_OK | W_OK) != 0) return false;
+  return !Locked(QFileInfo(QString::fromStdString(path)).canonicalFilePath());
+}
+
+bool QtSerialPort::Open(int number, std::string_view settings) {
+  const auto line = ParseSettings(settings);
+  const auto current = Ports();
+  auto it = current.find(number);
+  if (!line || it == current.end()) return false;
+  port.setPortName(QString::fromStdString(it->second));
+  if (!port.open(QIODevice::ReadWrite)) return false;
+  if (!Apply(port, *line)) {
+    port.close();
+    return false;
+  }
+  // Bytes that waited in the device before we opened it belong to nobody.
+  port.clear();
+  return true;
+}
+
+bool QtSerialPort::SetSettings(std::string_view settings) {
+  const auto line = ParseSettings(settings);
+  return line && port.isOpen() && Apply(port, *line);
+}
+
+void QtSerialPort::Close() { port.close(); }
+
+bool QtSerialPort::IsOpen() { return port.isOpen(); }
+
+void QtSerialPort::Write(std::span<const uint8_t> bytes) {
+  port.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+  // Out now, not when the event loop next runs: a job starts its timeout
+  // from the moment it sends.
+  port.flush();
+}
