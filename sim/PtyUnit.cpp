@@ -1,1 +1,252 @@
-int main() { return 0; }
+// ambrelin-unit: the simulated unit on a pseudo-terminal, so that the program
+// (or a person with a terminal program) reaches it as a serial device.
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PtyBaud.h"
+#include "SimUnit.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) { stopRequested = 1; }
+
+struct Options {
+  std::string link;
+  bool quiet = false;
+  bool log = false;
+};
+
+const char* const Usage =
+    "usage: ambrelin-unit [--link PATH] [--quiet] [--log] [--silent] [--silent-frames K]\n"
+    "                     [--delay SECONDS] [--split BYTES] [--noise HEX]\n"
+    "Serves the simulated unit on a pseudo-terminal and prints its device path.\n"
+    "  --link PATH        also reach the device as PATH (a symlink, removed at exit)\n"
+    "  --quiet            no remarks on stderr\n"
+    "  --log              each received frame in hex on stderr\n"
+    "  --silent           answer nothing\n"
+    "  --silent-frames K  ignore the next K requests\n"
+    "  --delay SECONDS    wait this long before each answer\n"
+    "  --split BYTES      send answers in pieces of this many bytes\n"
+    "  --noise HEX        send these bytes (e.g. 00FF) in front of each answer\n";
+
+std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
+  if (text.size() % 2) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  for (size_t i = 0; i < text.size(); i += 2) {
+    if (!std::isxdigit(static_cast<unsigned char>(text[i])) ||
+        !std::isxdigit(static_cast<unsigned char>(text[i + 1])))
+      return std::nullopt;
+    bytes.push_back(static_cast<uint8_t>(std::stoi(std::string(text.substr(i, 2)), nullptr, 16)));
+  }
+  return bytes;
+}
+
+std::optional<double> ParseNumber(const char* text) {
+  char* end = nullptr;
+  const double value = std::strtod(text, &end);
+  if (end == text || *end || value < 0) return std::nullopt;
+  return value;
+}
+
+// Fills the options and the unit's knobs; false on anything unknown.
+bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+    const bool takesValue = arg == "--link" || arg == "--silent-frames" || arg == "--delay" ||
+                            arg == "--split" || arg == "--noise";
+    if (takesValue && !value) return false;
+    if (arg == "--quiet") {
+      options.quiet = true;
+    } else if (arg == "--log") {
+      options.log = true;
+    } else if (arg == "--silent") {
+      unit.silent = true;
+    } else if (arg == "--link") {
+      options.link = value;
+    } else if (arg == "--noise") {
+      const auto bytes = ParseHex(value);
+      if (!bytes) return false;
+      unit.noise = *bytes;
+    } else if (takesValue) {
+      const auto number = ParseNumber(value);
+      if (!number) return false;
+      if (arg == "--delay") unit.replyDelay = *number;
+      if (arg == "--split") unit.split = static_cast<size_t>(*number);
+      if (arg == "--silent-frames") unit.silentFrames = static_cast<int>(*number);
+    } else {
+      return false;
+    }
+    if (takesValue) ++i;
+  }
+  return true;
+}
+
+double Seconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void LogFrame(const SimFrame& frame) {
+  std::string line = "rx";
+  char hex[4];
+  for (uint8_t byte : BuildFrame(frame)) {
+    std::snprintf(hex, sizeof hex, " %02X", byte);
+    line += hex;
+  }
+  std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// The master is non-blocking: with nobody reading the device a real line
+// loses what is sent, and so do we, rather than hanging.
+void Send(int master, const std::vector<uint8_t>& bytes) {
+  size_t at = 0;
+  while (at < bytes.size()) {
+    const ssize_t n = write(master, bytes.data() + at, bytes.size() - at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    at += static_cast<size_t>(n);
+  }
+}
+
+// Bytes travelling on the line, one direction or the other, due when their
+// last byte has crossed it.
+struct Travel {
+  bool toUnit;
+  std::vector<uint8_t> bytes;
+};
+
+int Serve(int master, int slave, const Options& options, SimUnit& unit, const sigset_t& waitMask) {
+  std::multimap<double, Travel> line;
+  double toUnitFree = 0, toHostFree = 0;
+  std::vector<uint8_t> buffer(4096);
+  while (!stopRequested) {
+    double now = Seconds();
+    while (!line.empty() && line.begin()->first <= now) {
+      auto node = line.extract(line.begin());
+      Travel& travel = node.mapped();
+      if (!travel.toUnit) {
+        Send(master, travel.bytes);
+        continue;
+      }
+      for (SimSend& piece : Feed(unit, travel.bytes)) {
+        toHostFree = std::max(toHostFree, now + piece.delay) + WireTime(unit, piece.bytes.size());
+        line.emplace(toHostFree, Travel{false, std::move(piece.bytes)});
+      }
+      if (options.log)
+        for (const SimFrame& frame : unit.received) LogFrame(frame);
+      unit.received.clear();
+    }
+    timespec wait{};
+    timespec* timeout = nullptr;
+    if (!line.empty()) {
+      const double left = std::max(0.0, line.begin()->first - now);
+      wait.tv_sec = static_cast<time_t>(left);
+      // Rounded up, so the wait never ends just short of the due time.
+      wait.tv_nsec =
+          std::min(999'999'999L,
+                   static_cast<long>(std::ceil((left - static_cast<double>(wait.tv_sec)) * 1e9)));
+      timeout = &wait;
+    }
+    pollfd fd{master, POLLIN, 0};
+    const int ready = ppoll(&fd, 1, timeout, &waitMask);
+    if (ready < 0 && errno != EINTR) {
+      std::perror("ambrelin-unit: poll");
+      return 1;
+    }
+    if (ready <= 0 || !(fd.revents & POLLIN)) continue;
+    const ssize_t n = read(master, buffer.data(), buffer.size());
+    if (n < 0 && errno != EINTR && errno != EAGAIN) {
+      std::perror("ambrelin-unit: read");
+      return 1;
+    }
+    if (n <= 0) continue;
+    // The program may change the speed at any time (the DSP download does).
+    if (const int baud = LineBaud(slave); baud > 0) unit.baud = baud;
+    now = Seconds();
+    toUnitFree = std::max(toUnitFree, now) + WireTime(unit, static_cast<size_t>(n));
+    line.emplace(toUnitFree, Travel{true, {buffer.begin(), buffer.begin() + n}});
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  SimUnit unit;
+  if (!ParseArguments(argc, argv, options, unit)) {
+    std::fputs(Usage, stderr);
+    return 2;
+  }
+
+  int master = -1, slave = -1;
+  char name[256] = {};
+  if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+    std::perror("ambrelin-unit: openpty");
+    return 1;
+  }
+  // The slave stays open for the whole run, so the device survives the
+  // program closing and reopening it, and keeps its settings in between.
+  termios tio{};
+  tcgetattr(slave, &tio);
+  cfmakeraw(&tio);
+  cfsetspeed(&tio, B38400);
+  tcsetattr(slave, TCSANOW, &tio);
+  fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+
+  if (!options.link.empty()) {
+    struct stat existing {};
+    if (lstat(options.link.c_str(), &existing) == 0 && S_ISLNK(existing.st_mode))
+      unlink(options.link.c_str());
+    if (symlink(name, options.link.c_str()) != 0) {
+      std::perror("ambrelin-unit: --link");
+      return 1;
+    }
+  }
+
+  // Stop signals are held back except while waiting, so one arriving between
+  // the check and the wait cannot be missed.
+  struct sigaction action {};
+  action.sa_handler = RequestStop;
+  sigemptyset(&action.sa_mask);
+  sigset_t stopSignals, waitMask;
+  sigemptyset(&stopSignals);
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    sigaction(signal, &action, nullptr);
+    sigaddset(&stopSignals, signal);
+  }
+  sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+
+  std::printf("%s\n", name);
+  std::fflush(stdout);
+  if (!options.quiet)
+    std::fprintf(stderr, "ambrelin-unit: serving on %s%s%s; Ctrl-C ends\n", name,
+                 options.link.empty() ? "" : " as ", options.link.c_str());
+
+  const int result = Serve(master, slave, options, unit, waitMask);
+  if (!options.link.empty()) unlink(options.link.c_str());
+  close(master);
+  close(slave);
+  return result;
+}

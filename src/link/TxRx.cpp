@@ -133,13 +133,16 @@ void Drop(LinkState& s, int count) {
 
 }  // namespace
 
-void ReceiveEvent(LinkState& s, std::span<const uint8_t> bytes) {
-  // Bytes beyond the last index have no place and are dropped.
+void AppendReceived(LinkState& s, std::span<const uint8_t> bytes) {
   for (uint8_t b : bytes) {
     if (s.RxCount >= RxCapacity) break;
     s.RxBuffer[static_cast<size_t>(s.RxCount)] = b;
     ++s.RxCount;
   }
+}
+
+void ReceiveEvent(LinkState& s, std::span<const uint8_t> bytes) {
+  AppendReceived(s, bytes);
   ProcessReceived(s);
 }
 

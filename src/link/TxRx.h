@@ -15,6 +15,8 @@ void TxByHex2(Ambrelin&, std::string_view typeText, std::string_view addressText
 
 // The receive event: appends the bytes and takes the frames they complete.
 void ReceiveEvent(LinkState&, std::span<const uint8_t> bytes);
+// Appends to RxBuffer; bytes beyond its last index have no place and are dropped.
+void AppendReceived(LinkState&, std::span<const uint8_t> bytes);
 // Takes at most one frame off the front of RxBuffer.
 void ExtractFrame(LinkState&);
 // Takes frames until one is held for a waiting job or none is left.

@@ -1,0 +1,131 @@
+// The real port against the simulated unit on a pseudo-terminal.
+#include <QProcess>
+#include <QtTest>
+#include <sys/resource.h>
+
+#include "app/DesktopFormControls.h"
+#include "app/MapControls.h"
+#include "app/QtPlatform.h"
+#include "link/ComPort.h"
+#include "link/PortMap.h"
+#include "link/QtSerialPort.h"
+#include "link/TxRx.h"
+
+namespace {
+
+struct Recorded : Dialogs {
+  QStringList messages;
+  void MessageBox(std::string_view text) override { messages << QString::fromStdString(std::string(text)); }
+  void Notice(std::string_view) override {}
+};
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+}  // namespace
+
+class SerialTest : public QObject {
+  Q_OBJECT
+
+  QProcess unit;
+  QString device;
+  QtSettingsStore settings;
+  QtSerialPort port{settings};
+  QtEventPump pump;
+  Recorded dialogs;
+  MapControls controls;
+  Ambrelin a{controls, port, pump, dialogs, settings, DataFolder()};
+
+  QString unitErrors;
+
+  // Frames the unit reports as received since the last call, in hex.
+  QStringList UnitLog() {
+    unitErrors += QString::fromLatin1(unit.readAllStandardError());
+    QStringList lines;
+    while (unitErrors.contains('\n')) {
+      const qsizetype end = unitErrors.indexOf('\n');
+      if (unitErrors.startsWith("rx ")) lines << unitErrors.mid(3, end - 3);
+      unitErrors.remove(0, end + 1);
+    }
+    return lines;
+  }
+
+ private slots:
+  void initTestCase() {
+    unit.start(AMBRELIN_UNIT, {"--log", "--quiet"});
+    QVERIFY(unit.waitForStarted());
+    QVERIFY(unit.waitForReadyRead(5000));
+    device = QString::fromLatin1(unit.readLine()).trimmed();
+    QVERIFY(device.startsWith("/dev/"));
+    settings.Put(PortPinSection, "COM7", device.toStdString());
+    port.Received = [this](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
+  }
+
+  void cleanupTestCase() {
+    unit.terminate();
+    unit.waitForFinished(3000);
+  }
+
+  void pinnedPortIsListedOpenedAndClosed() {
+    DesktopSelectComPort_DropDown(a);
+    const auto entries = controls.Entries(DesktopFormControls::DesktopSelectComPort);
+    const std::string expected = "COM7 (" + device.toStdString() + ")";
+    QVERIFY(std::find(entries.begin(), entries.end(), expected) != entries.end());
+
+    controls.SetText(DesktopFormControls::DesktopSelectComPort, expected);
+    DesktopButtonSelectComSwitch_Click(a);
+    QVERIFY(a.ComOpen);
+    QVERIFY(port.IsOpen());
+    QCOMPARE(port.port.baudRate(), 38400);
+    QCOMPARE(controls.Text(DesktopFormControls::DesktopButtonSelectComSwitch), std::string("关闭串口"));
+
+    DesktopButtonSelectComSwitch_Click(a);
+    QVERIFY(!a.ComOpen);
+    QVERIFY(!port.IsOpen());
+    DesktopButtonSelectComSwitch_Click(a);
+    QVERIFY2(a.ComOpen, "the port opens again");
+    QVERIFY(dialogs.messages.isEmpty());
+  }
+
+  void frameArrivesByteExactAndTheReplyIsHeld() {
+    QVERIFY(port.IsOpen());
+    UnitLog();
+    a.link.TxSequence = 0;
+    a.link.ReplyWanted = true;
+    TxByHex(a, "3", "0500 0020 1000");
+    QVERIFY(pump.WaitUntil(pump.Now() + 3, [this] { return a.link.RxFrameReady; }));
+    a.link.RxFrameReady = false;
+    a.link.ReplyWanted = false;
+    QCOMPARE(a.link.RxFrame[1], uint8_t{0x01});
+    QCOMPARE(a.link.RxFrame[2], HostAddress);
+    QCOMPARE(a.link.RxFrame[4], uint8_t{0x01});  // the request's sequence number
+    QCOMPARE(a.link.RxFrame[6], uint8_t{0x05});
+    QStringList received;
+    QTRY_VERIFY((received += UnitLog()).size() >= 1);
+    QCOMPARE(received, QStringList{"55 00 03 58 01 06 05 00 00 20 10 00 94 AA"});
+  }
+
+  void idleWaitSleepsUntilItsDeadline() {
+    const double cpu = CpuSeconds();
+    const double start = pump.Now();
+    QVERIFY(!pump.WaitUntil(start + 0.5, [] { return false; }));
+    const double waited = pump.Now() - start;
+    QVERIFY(waited >= 0.5);
+    QVERIFY2(CpuSeconds() - cpu < 0.1, "a wait must not spin");
+  }
+
+  void unknownPortFailsWithTheMessage() {
+    DesktopButtonSelectComSwitch_Click(a);  // close
+    controls.SetText(DesktopFormControls::DesktopSelectComPort, "COM31");
+    DesktopButtonSelectComSwitch_Click(a);
+    QVERIFY(!a.ComOpen);
+    QCOMPARE(dialogs.messages, QStringList{"打开串口失败 !"});
+  }
+};
+
+QTEST_GUILESS_MAIN(SerialTest)
+#include "SerialTest.moc"
