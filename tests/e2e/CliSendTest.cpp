@@ -1,1 +1,133 @@
+// ambrelin-cli against ambrelin-unit over a real pseudo-terminal.
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+  std::stringstream text;
+  text << std::ifstream(path).rdbuf();
+  return text.str();
+}
+
+std::string Quote(const std::string& arg) {
+  std::string quoted = "'";
+  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+CliRun Cli(const std::vector<std::string>& args) {
+  const std::string err = ::testing::TempDir() + "cli.err";
+  std::string command = AMBRELIN_CLI;
+  for (const auto& arg : args) command += " " + Quote(arg);
+  command += " 2>" + err;
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  char buffer[256];
+  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, Slurp(err)};
+}
+
+// The unit runs for the whole suite; its log shows what reached it.
+struct Unit {
+  pid_t pid = -1;
+  std::string device, logPath = ::testing::TempDir() + "unit.log";
+  size_t logSeen = 0;
+
+  Unit() {
+    int out[2];
+    if (pipe(out) != 0) return;
+    pid = fork();
+    if (pid == 0) {
+      dup2(out[1], STDOUT_FILENO);
+      FILE* log = std::fopen(logPath.c_str(), "w");
+      dup2(fileno(log), STDERR_FILENO);
+      execl(AMBRELIN_UNIT, AMBRELIN_UNIT, "--log", "--quiet", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(out[1]);
+    char c;
+    while (read(out[0], &c, 1) == 1 && c != '\n') device += c;
+    close(out[0]);
+  }
+  ~Unit() {
+    if (pid > 0) {
+      kill(pid, SIGTERM);
+      waitpid(pid, nullptr, 0);
+    }
+  }
+  // Frames received since the last call.
+  std::string Received() {
+    const std::string log = Slurp(logPath);
+    std::string fresh = log.substr(std::min(logSeen, log.size()));
+    logSeen = log.size();
+    return fresh;
+  }
+};
+
+class CliSend : public ::testing::Test {
+ protected:
+  static Unit* unit;
+  static void SetUpTestSuite() { unit = new Unit; }
+  static void TearDownTestSuite() { delete unit; }
+  void SetUp() override {
+    ASSERT_EQ(unit->device.rfind("/dev/", 0), 0u) << "the unit did not start";
+    unit->Received();
+  }
+};
+Unit* CliSend::unit = nullptr;
+
+TEST_F(CliSend, FrameAndReplyCrossTheWireByteForByte) {
+  CliRun run = Cli({"send", "--port", unit->device, "--address", "1", "0201 0001 0002"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "55 01 00 56 01 01 02 5A AA\n");
+  EXPECT_EQ(unit->Received(), "rx 55 00 01 56 01 06 02 01 00 01 00 02 63 AA\n");
+
+  run = Cli({"send", "--port", unit->device, "--type", "10", "--address", "2", "12 3"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "55 01 00 56 01 01 12 6A AA\n");
+  EXPECT_EQ(unit->Received(), "rx 55 10 02 67 01 02 12 03 7F AA\n");
+}
+
+TEST_F(CliSend, RefusedTextSendsNothing) {
+  CliRun run = Cli({"send", "--port", unit->device, "--address", "G", "0201"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("TxByHex, 出错 !"), std::string::npos) << run.err;
+  run = Cli({"send", "--port", unit->device, "--type", "1FF", "--address", "1", "00"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("TxByHex2, 出错 !"), std::string::npos) << run.err;
+  usleep(100'000);
+  EXPECT_EQ(unit->Received(), "");
+}
+
+TEST_F(CliSend, MissingPortAndBadUsageFail) {
+  EXPECT_EQ(Cli({"send", "--port", "/dev/no-such-port", "--address", "1", "00"}).status, 2);
+  EXPECT_EQ(Cli({"send", "--address", "1", "00"}).status, 64);
+  EXPECT_EQ(Cli({"launch"}).status, 64);
+}
+
+TEST_F(CliSend, PinnedNumberIsListedAndReachesTheUnit) {
+  ASSERT_EQ(Cli({"pin", "COM9", unit->device}).status, 0);
+  CliRun run = Cli({"ports"});
+  EXPECT_NE(run.out.find("COM9\t" + unit->device + "\n"), std::string::npos) << run.out;
+  run = Cli({"send", "--port", "COM9", "--address", "3", " "});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(unit->Received(), "rx 55 00 03 58 01 00 59 AA\n");
+  ASSERT_EQ(Cli({"pin", "COM9"}).status, 0);
+  EXPECT_EQ(Cli({"ports"}).out.find("COM9\t" + unit->device), std::string::npos);
+}
+
+}  // namespace
