@@ -1,0 +1,115 @@
+#include "app/BurnDesktop.h"
+
+#include <QGridLayout>
+
+#include "app/BurnAboutControls.h"
+#include "app/BurnDesktopControls.h"
+#include "app/DesktopForm.h"
+#include "app/DesktopFormControls.h"
+#include "app/Language.h"
+#include "app/Widgets.h"
+#include "link/ComPort.h"
+
+namespace C = BurnDesktopControls;
+
+namespace {
+
+QHBoxLayout* ButtonRow(Ambrelin& app) {
+  auto* row = new QHBoxLayout;
+  DropDownCombo* port = NewCombo(C::DesktopSelectComPort);
+  port->dropDown = [&app] { DesktopSelectComPort_DropDown(app); };
+  QObject::connect(port, &QComboBox::activated, port, [&app] { BurnDesktopSelectComPort_Click(app); });
+  port->setMinimumWidth(180);
+  QPushButton* portSwitch = NewButton(C::DesktopButtonSelectComSwitch);
+  OnClick(portSwitch, [&app] { DesktopButtonSelectComSwitch_Click(app); });
+  QPushButton* language = NewButton(C::DesktopButtonSelectLanguage);
+  OnClick(language, [&app] { DesktopButtonSelectLanguage_Click(app); });
+  QPushButton* exit = NewButton(C::DesktopButtonExit);
+  OnClick(exit, [&app] { Shutdown(app); });
+  row->addWidget(port);
+  row->addWidget(portSwitch);
+  row->addStretch();
+  row->addWidget(language);
+  row->addWidget(NewButton(C::DesktopButtonHelp));
+  row->addWidget(exit);
+  return row;
+}
+
+QGroupBox* FileFrame() {
+  QGroupBox* frame = NewFrame(C::UpdateFrameStep1);
+  auto* grid = new QGridLayout(frame);
+  grid->addWidget(NewTextBox(C::UpdateTextFileName), 0, 0, 1, 2);
+  grid->addWidget(NewButton(C::UpdateButtonOpenFile), 0, 2);
+  grid->addWidget(NewLabel(C::UpdateLabelCodeName), 1, 0, 1, 3);
+  grid->addWidget(NewLabel(C::UpdateLableFileDate), 2, 0);
+  grid->addWidget(NewLabel(C::UpdateLabelCodeSum), 2, 1, 1, 2);
+  return frame;
+}
+
+QGroupBox* TargetFrame() {
+  QGroupBox* frame = NewFrame(C::UpdateFrameStep2);
+  auto* grid = new QGridLayout(frame);
+  grid->addWidget(NewLabel(C::UpdateLabelTarget), 0, 0);
+  grid->addWidget(TargetCombo(C::UpdateSelectTarget), 0, 1);
+  grid->addWidget(NewLabel(C::UpdateLabelTrig), 0, 2);
+  grid->addWidget(NewTextBox(C::UpdateTextTrig), 0, 3);
+  grid->addWidget(NewOption(C::UpdateOptionFull0x00), 1, 0, 1, 2);
+  grid->addWidget(NewOption(C::UpdateOptionFull0xff), 1, 2, 1, 2);
+  return frame;
+}
+
+QGroupBox* BurnFrame() {
+  QGroupBox* frame = NewFrame(C::UpdateFrameStep3);
+  auto* grid = new QGridLayout(frame);
+  grid->addWidget(NewCheck(C::UpdateCheckAutoBurn), 0, 0);
+  grid->addWidget(NewCheck(C::UpdateCheckAutoReboot), 0, 1);
+  grid->addWidget(NewCheck(C::UpdateCheckVerOld), 0, 2);
+  grid->addWidget(NewCheck(C::UpdateCheckSound), 0, 3);
+  QPushButton* restart = NewButton(C::UpdateButtonRestart);
+  restart->setFixedWidth(24);
+  grid->addWidget(restart, 1, 0);
+  grid->addWidget(NewButton(C::UpdateButtonUpdate), 1, 1, 1, 3);
+  grid->addWidget(NewBar(C::UpdateBarBurn), 2, 0, 1, 4);
+  grid->addWidget(NewLabel(C::UpdateLabelBurnState), 3, 0, 1, 4);
+  grid->addWidget(NewLabel(C::UpdateLabelBurnError), 4, 0, 1, 4);
+  grid->addWidget(NewLabel(C::UpdateLabelBurnTotal), 5, 0, 1, 4);
+  return frame;
+}
+
+}  // namespace
+
+QWidget* NewBurnDesktop(Ambrelin& app) {
+  QWidget* window = NewWindow(C::BurnDesktop);
+  auto* column = new QVBoxLayout(window);
+  QLabel* picture = NewPicture(C::DesktopPicture);
+  // The burner's drag grips the picture 4000 twips from its left: room for that.
+  picture->setMinimumSize(320, 56);
+  OnDoubleClick(picture, [&app] { app.controls.SetVisible(BurnAboutControls::BurnAbout, true); });
+  column->addWidget(picture);
+  column->addLayout(ButtonRow(app));
+  column->addWidget(FileFrame());
+  column->addWidget(TargetFrame());
+  column->addWidget(BurnFrame());
+  window->show();
+  app.controls.SetVisible(DesktopFormControls::DesktopForm, false);
+  return window;
+}
+
+QWidget* NewBurnAbout(Ambrelin&) {
+  namespace A = BurnAboutControls;
+  QWidget* window = NewWindow(A::BurnAbout);
+  auto* column = new QVBoxLayout(window);
+  QGroupBox* frame = NewFrame(A::Frame1);
+  auto* inFrame = new QVBoxLayout(frame);
+  QLabel* picture = NewPicture(A::RedidoAboutPicture1);
+  picture->setMinimumSize(64, 64);
+  inFrame->addWidget(picture);
+  column->addWidget(frame);
+  for (Control label : {A::RedidoAboutLabel1, A::RedidoAboutLabel2, A::RedidoAboutLabel3, A::RedidoAboutLabel4,
+                        A::RedidoAboutLabel5, A::RedidoAboutLabelVer})
+    column->addWidget(NewLabel(label));
+  QPushButton* ok = NewButton(A::BurnAboutButtonOk);
+  QObject::connect(ok, &QPushButton::clicked, window, &QWidget::close);
+  column->addWidget(ok);
+  return window;
+}

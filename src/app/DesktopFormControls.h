@@ -16,22 +16,44 @@ inline constexpr Control DesktopLabelVer{"DesktopForm", "DesktopLabelVer", ""};
 inline constexpr Control UpdateFrameStep1{"DesktopForm", "UpdateFrameStep1", "Step 1: 打开升级文件"};
 inline constexpr Control UpdateTextFileName{"DesktopForm", "UpdateTextFileName", ""};
 inline constexpr Control UpdateFrameStep2{"DesktopForm", "UpdateFrameStep2", "Step 2: 选定升级的目标"};
-inline constexpr Control UpdateSelectTarget{"DesktopForm", "UpdateSelectTarget", "请选择..."};
 inline constexpr Control UpdateFrameStep3{"DesktopForm", "UpdateFrameStep3", "Step 3: 开始下载"};
+inline constexpr Control UpdateButtonOpenFile{"DesktopForm", "UpdateButtonOpenFile", "打开文件"};
+inline constexpr Control UpdateButtonView{"DesktopForm", "UpdateButtonView", ""};
+inline constexpr Control UpdateLableFileDate{"DesktopForm", "UpdateLableFileDate", "日期:"};
+inline constexpr Control UpdateLabelCodeSum{"DesktopForm", "UpdateLabelCodeSum", "校验: 0x----"};
+inline constexpr Control UpdateLableCodeSize{"DesktopForm", "UpdateLableCodeSize", "长度: 0x----"};
+inline constexpr Control UpdateLabelCodeName{"DesktopForm", "UpdateLabelCodeName", "名称:"};
+inline constexpr Control UpdateLabelTarget{"DesktopForm", "UpdateLabelTarget", "选择目标MCU:"};
+inline constexpr Control UpdateSelectTarget{"DesktopForm", "UpdateSelectTarget", "请选择..."};
+inline constexpr Control UpdateLabelTrig{"DesktopForm", "UpdateLabelTrig", "预触发:"};
+inline constexpr Control UpdateTextTrig{"DesktopForm", "UpdateTextTrig", ""};
+inline constexpr Control UpdateOptionFull0xff{"DesktopForm", "UpdateOptionFull0xff", "0xff 填充空白区"};
+inline constexpr Control UpdateOptionFull0x00{"DesktopForm", "UpdateOptionFull0x00", "0x00 填充空白区"};
+inline constexpr Control UpdateCheckAutoBurn{"DesktopForm", "UpdateCheckAutoBurn", "自动重复"};
+inline constexpr Control UpdateCheckAutoReboot{"DesktopForm", "UpdateCheckAutoReboot", "下载后重启动"};
+inline constexpr Control UpdateCheckSound{"DesktopForm", "UpdateCheckSound", ""};
+inline constexpr Control UpdateCheckVerOld{"DesktopForm", "UpdateCheckVerOld", "怀旧版"};
+inline constexpr Control UpdateButtonRestart{"DesktopForm", "UpdateButtonRestart", ""};
+inline constexpr Control UpdateButtonUpdate{"DesktopForm", "UpdateButtonUpdate", "开始烧录"};
+inline constexpr Control UpdateBarBurn{"DesktopForm", "UpdateBarBurn", ""};
+inline constexpr Control UpdateLabelBurnTotal{"DesktopForm", "UpdateLabelBurnTotal", "统计: ------"};
+inline constexpr Control UpdateLabelDevice{"DesktopForm", "UpdateLabelDevice", "器件: ------"};
+inline constexpr Control UpdateLabelBurnError{"DesktopForm", "UpdateLabelBurnError", "出错: ------"};
+inline constexpr Control UpdateLabelBurnState{"DesktopForm", "UpdateLabelBurnState", "进度: ------"};
 inline constexpr Control UpdateListInfo{"DesktopForm", "UpdateListInfo", ""};
 inline constexpr Control DesktopTextCode1{"DesktopForm", "DesktopTextCode1", ""};
 inline constexpr Control DebugFrameTx1{"DesktopForm", "DebugFrameTx1", " 发送       "};
 inline constexpr Control DebugFrameTx2{"DesktopForm", "DebugFrameTx2", " 发送       "};
-inline constexpr Control DebugTextAddressA{"DesktopForm", "DebugTextAddressA", ""};
-inline constexpr Control DebugTextAddressB{"DesktopForm", "DebugTextAddressB", ""};
+inline constexpr Control DebugTextAddressA{"DesktopForm", "DebugTextAddressA", "0"};
+inline constexpr Control DebugTextAddressB{"DesktopForm", "DebugTextAddressB", "0"};
 inline constexpr Control DebugLabelAddress1{"DesktopForm", "DebugLabelAddress1", "地址"};
 inline constexpr Control DebugLabelAddress2{"DesktopForm", "DebugLabelAddress2", "地址"};
 inline constexpr Control DebugLabelAddress3{"DesktopForm", "DebugLabelAddress3", "地址"};
 inline constexpr Control DebugLabelAddress4{"DesktopForm", "DebugLabelAddress4", "地址"};
-inline constexpr Control DebugTextAddress1{"DesktopForm", "DebugTextAddress1", ""};
-inline constexpr Control DebugTextAddress2{"DesktopForm", "DebugTextAddress2", ""};
-inline constexpr Control DebugTextAddress3{"DesktopForm", "DebugTextAddress3", ""};
-inline constexpr Control DebugTextAddress4{"DesktopForm", "DebugTextAddress4", ""};
+inline constexpr Control DebugTextAddress1{"DesktopForm", "DebugTextAddress1", "1"};
+inline constexpr Control DebugTextAddress2{"DesktopForm", "DebugTextAddress2", "2"};
+inline constexpr Control DebugTextAddress3{"DesktopForm", "DebugTextAddress3", "3"};
+inline constexpr Control DebugTextAddress4{"DesktopForm", "DebugTextAddress4", "4"};
 inline constexpr Control DebugTextL1{"DesktopForm", "DebugTextL1", ""};
 inline constexpr Control DebugTextL2{"DesktopForm", "DebugTextL2", ""};
 inline constexpr Control DebugTextL3{"DesktopForm", "DebugTextL3", ""};
@@ -104,8 +126,30 @@ inline constexpr Control All[] = {
     UpdateFrameStep1,
     UpdateTextFileName,
     UpdateFrameStep2,
-    UpdateSelectTarget,
     UpdateFrameStep3,
+    UpdateButtonOpenFile,
+    UpdateButtonView,
+    UpdateLableFileDate,
+    UpdateLabelCodeSum,
+    UpdateLableCodeSize,
+    UpdateLabelCodeName,
+    UpdateLabelTarget,
+    UpdateSelectTarget,
+    UpdateLabelTrig,
+    UpdateTextTrig,
+    UpdateOptionFull0xff,
+    UpdateOptionFull0x00,
+    UpdateCheckAutoBurn,
+    UpdateCheckAutoReboot,
+    UpdateCheckSound,
+    UpdateCheckVerOld,
+    UpdateButtonRestart,
+    UpdateButtonUpdate,
+    UpdateBarBurn,
+    UpdateLabelBurnTotal,
+    UpdateLabelDevice,
+    UpdateLabelBurnError,
+    UpdateLabelBurnState,
     UpdateListInfo,
     DesktopTextCode1,
     DebugFrameTx1,

@@ -24,7 +24,7 @@ struct Shell : ::testing::Test {
 };
 
 TEST_F(Shell, FirstRunIsChineseWithEveryStoredBoxEmpty) {
-  c.SetText(Main::DebugTextAddress1, "1");  // the design-time text does not survive
+  ASSERT_EQ(c.Text(Main::DebugTextAddress1), "1") << "the design-time text, which does not survive";
   DesktopForm_Load(a);
   EXPECT_EQ(a.Language, 0);
   EXPECT_EQ(c.Text(Burner::DesktopButtonSelectLanguage), "Language");

@@ -29,7 +29,7 @@ std::string Quote(const std::string& arg) {
 }
 
 CliRun Cli(const std::vector<std::string>& args) {
-  const std::string err = ::testing::TempDir() + "cli.err";
+  const std::string err = ::testing::TempDir() + "cli-" + std::to_string(getpid()) + ".err";
   std::string command = AMBRELIN_CLI;
   for (const auto& arg : args) command += " " + Quote(arg);
   command += " 2>" + err;
@@ -44,7 +44,7 @@ CliRun Cli(const std::vector<std::string>& args) {
 // The unit runs for the whole suite; its log shows what reached it.
 struct Unit {
   pid_t pid = -1;
-  std::string device, logPath = ::testing::TempDir() + "unit.log";
+  std::string device, logPath = ::testing::TempDir() + "unit-" + std::to_string(getpid()) + ".log";
   size_t logSeen = 0;
 
   Unit() {

@@ -59,14 +59,14 @@ TEST_F(Receive, FramesNobodyWaitsForAreTakenAndThrownAway) {
 
 TEST_F(Receive, HoldRuleKeepsOnlyRepliesAJobCanWaitFor) {
   s.ReplyWanted = true;
-  for (uint8_t first : {0x00, 0x05, 0x44}) {
-    Event(Frame({first, 0x01}));
-    EXPECT_TRUE(s.RxFrameReady) << int(first);
+  for (int first : {0x00, 0x05, 0x44}) {
+    Event(Frame({static_cast<uint8_t>(first), 0x01}));
+    EXPECT_TRUE(s.RxFrameReady) << first;
     s.RxFrameReady = false;
   }
-  for (uint8_t first : {0x01, 0x02, 0x53, 0xFF}) {
-    Event(Frame({first, 0x01}));
-    EXPECT_FALSE(s.RxFrameReady) << int(first);
+  for (int first : {0x01, 0x02, 0x53, 0xFF}) {
+    Event(Frame({static_cast<uint8_t>(first), 0x01}));
+    EXPECT_FALSE(s.RxFrameReady) << first;
   }
   EXPECT_EQ(s.RxCount, 0);
 }

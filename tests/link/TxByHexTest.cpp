@@ -102,7 +102,7 @@ TEST_F(Encoder, TypeTextAndLengthLimits) {
 
 TEST_F(Encoder, SequenceWrapsFrom255ToZero) {
   a.link.TxSequence = 254;
-  for (uint8_t expected : {255, 0, 1}) {
+  for (int expected : {255, 0, 1}) {
     TxByHex(a, "1", "00");
     EXPECT_EQ(Last()[4], expected);
   }

@@ -1,0 +1,58 @@
+#pragma once
+// Widgets made from the control constants: each takes its objectName and
+// caption from the constant, so a window file is its layout and its events.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+#include <string>
+
+#include "app/Platform.h"
+
+QString Qs(std::string_view);
+std::string Std(const QString&);
+
+// A combo box that reports before its list drops down, so the list can be
+// rebuilt first.
+struct DropDownCombo : QComboBox {
+  std::function<void()> dropDown;
+  void showPopup() override;
+};
+
+QWidget* NewWindow(Control);
+QLabel* NewLabel(Control);
+// A picture with a drawn backdrop: there are no bitmaps to show.
+QLabel* NewPicture(Control);
+QPushButton* NewButton(Control);
+QCheckBox* NewCheck(Control);
+QRadioButton* NewOption(Control);
+QGroupBox* NewFrame(Control);
+QLineEdit* NewTextBox(Control);
+QPlainTextEdit* NewTextArea(Control);
+// Editable, as its text is set freely; the caption is its text, no entry selected.
+DropDownCombo* NewCombo(Control, const QStringList& entries = {});
+QListWidget* NewList(Control);
+QProgressBar* NewBar(Control);
+
+// Runs action on every event of this type that reaches target; the action
+// says whether the event is used up.
+void OnEvent(QObject* target, QEvent::Type, std::function<bool(QEvent*)> action);
+// A double-click anywhere on the widget, the empty part of a list included.
+void OnDoubleClick(QWidget*, std::function<void()> action);
+void OnClick(QAbstractButton*, std::function<void()> action);
+
+// The window drag by a picture: with the left button held and the pointer
+// more than 2000 twips from the picture's left or top edge, each move puts
+// the window at left + x - offsetX, top + y - offsetY (all in twips).
+void DragByPicture(QWidget* picture, QWidget* window, int offsetX, int offsetY);
+
+// The target list of both burn pages: "ID = 1" to "ID = 6".
+DropDownCombo* TargetCombo(Control);

@@ -1,0 +1,15 @@
+#pragma once
+// Where each window comes from: every window is built the first time it is
+// touched and kept until the program ends.
+#include <QString>
+#include <functional>
+
+#include "app/Ambrelin.h"
+#include "app/QtControls.h"
+
+void RegisterWindows(QtControls&, Ambrelin&);
+// The main window's load; the start-up window is shown once its load is done,
+// and the burner window, which production staff use, stays in front.
+void StartUp(Ambrelin&);
+// Where the dialogs' notices go: the main window's status line.
+std::function<void(const QString&)> StatusLine(QtControls&);
