@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   QtEventPump pump;
   QtDialogs dialogs;
   QtControls controls;
-  Ambrelin app{controls, port, pump, dialogs, settings, DataFolder(), {}};
+  Ambrelin app{controls, port, pump, dialogs, settings, DataFolder()};
   port.Received = [&app](std::span<const uint8_t> bytes) { ReceiveEvent(app.link, bytes); };
   dialogs.showNotice = StatusLine(controls);
   // At once: no further event runs, and the platform releases the port.

@@ -5,8 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "app/Platform.h"
 
 struct RecordedDialogs : Dialogs {
@@ -26,17 +24,4 @@ struct MapSettings : SettingsStore {
     values[{std::string(section), std::string(key)}] = value;
     written.push_back(std::string(section) + "/" + std::string(key));
   }
-};
-
-#include "app/Ambrelin.h"
-#include "app/MapControls.h"
-#include "sim/VirtualLink.h"
-
-// The program without a screen, over the simulated unit in virtual time.
-struct TestApp {
-  MapControls controls;
-  RecordedDialogs dialogs;
-  MapSettings settings;
-  VirtualLink link;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, ::testing::TempDir() + "ambrelin-data"};
 };

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "Fakes.h"
+#include "TestApp.h"
 #include "app/BurnDesktopControls.h"
 #include "app/Desktop.h"
 #include "app/DesktopFormControls.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Fakes.h"
+#include "TestApp.h"
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
 #include "link/ComPort.h"

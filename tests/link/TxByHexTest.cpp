@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "Fakes.h"
+#include "TestApp.h"
 #include "link/TxRx.h"
 
 namespace {

@@ -20,59 +20,29 @@
 #include "fontgen/CharBornFormControls.h"
 #include "panels/DecoderFormControls.h"
 #include "panels/HdmiFormControls.h"
+#include "sim/VirtualLink.h"
+#include "Fakes.h"
 
 namespace Main = DesktopFormControls;
 namespace Burner = BurnDesktopControls;
 
 namespace {
 
-// COM3 and COM5 exist; only COM3 is free.
-struct FakePort : SerialPort {
-  int opened = 0;
-  std::map<int, std::string> Ports() override { return {{3, "/dev/ttyFake3"}, {5, "/dev/ttyFake5"}}; }
-  bool Probe(int number) override { return number == 3; }
-  bool Open(int number, std::string_view) override {
-    opened = number;
-    return true;
-  }
-  bool SetSettings(std::string_view) override { return true; }
-  void Close() override { opened = 0; }
-  bool IsOpen() override { return opened != 0; }
-  void Write(std::span<const uint8_t>) override {}
-};
-
-struct FakePump : EventPump {
-  double Now() override { return 0; }
-  bool WaitUntil(double, const std::function<bool()>& condition) override { return condition(); }
-};
-
-struct FakeDialogs : Dialogs {
-  std::vector<std::string> messages;
-  void MessageBox(std::string_view text) override { messages.emplace_back(text); }
-  void Notice(std::string_view text) override { messages.emplace_back(text); }
-};
-
-struct MapSettings : SettingsStore {
-  std::map<std::pair<std::string, std::string>, std::string> values;
-  std::string Get(std::string_view section, std::string_view key) override {
-    auto it = values.find({std::string(section), std::string(key)});
-    return it == values.end() ? "" : it->second;
-  }
-  void Put(std::string_view section, std::string_view key, std::string_view value) override {
-    values[{std::string(section), std::string(key)}] = value;
-  }
-};
-
 // One program's worth of windows over fakes.
 struct Rig {
   QTemporaryDir folder;
   QtControls controls;
-  FakePort port;
-  FakePump pump;
-  FakeDialogs dialogs;
+  VirtualLink link;
+  FakePort& port = link.port;
+  RecordedDialogs dialogs;
   MapSettings settings;
-  Ambrelin app{controls, port, pump, dialogs, settings, folder.path().toStdString(), {}};
-  Rig() { RegisterWindows(controls, app); }
+  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
+  Rig() {
+    // COM3 and COM5 exist; only COM3 is free.
+    link.port.present = {{3, "/dev/ttyFake3"}, {5, "/dev/ttyFake5"}};
+    link.port.busy = 5;
+    RegisterWindows(controls, app);
+  }
   template <typename W>
   W* Get(Control c) {
     auto* widget = qobject_cast<W*>(controls.Find(c));

@@ -1,23 +1,22 @@
-// The real port against the simulated unit on a pseudo-terminal.
+// The real window and the real port against the simulated unit on a
+// pseudo-terminal.
+#include <QComboBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 #include <sys/resource.h>
 
+#include "Fakes.h"
 #include "app/DesktopFormControls.h"
-#include "app/MapControls.h"
+#include "app/QtControls.h"
 #include "app/QtPlatform.h"
+#include "app/Windows.h"
 #include "link/ComPort.h"
 #include "link/PortMap.h"
 #include "link/QtSerialPort.h"
 #include "link/TxRx.h"
 
 namespace {
-
-struct Recorded : Dialogs {
-  QStringList messages;
-  void MessageBox(std::string_view text) override { messages << QString::fromStdString(std::string(text)); }
-  void Notice(std::string_view) override {}
-};
 
 double CpuSeconds() {
   rusage usage{};
@@ -36,8 +35,8 @@ class SerialTest : public QObject {
   QtSettingsStore settings;
   QtSerialPort port{settings};
   QtEventPump pump;
-  Recorded dialogs;
-  MapControls controls;
+  RecordedDialogs dialogs;
+  QtControls controls;
   Ambrelin a{controls, port, pump, dialogs, settings, DataFolder()};
 
   QString unitErrors;
@@ -54,6 +53,13 @@ class SerialTest : public QObject {
     return lines;
   }
 
+  template <typename W>
+  W* Get(Control c) {
+    return qobject_cast<W*>(controls.Find(c));
+  }
+
+  void ClickSwitch() { QTest::mouseClick(Get<QPushButton>(DesktopFormControls::DesktopButtonSelectComSwitch), Qt::LeftButton); }
+
  private slots:
   void initTestCase() {
     unit.start(AMBRELIN_UNIT, {"--log", "--quiet"});
@@ -63,32 +69,36 @@ class SerialTest : public QObject {
     QVERIFY(device.startsWith("/dev/"));
     settings.Put(PortPinSection, "COM7", device.toStdString());
     port.Received = [this](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
+    RegisterWindows(controls, a);
   }
+
 
   void cleanupTestCase() {
     unit.terminate();
     unit.waitForFinished(3000);
   }
 
-  void pinnedPortIsListedOpenedAndClosed() {
-    DesktopSelectComPort_DropDown(a);
-    const auto entries = controls.Entries(DesktopFormControls::DesktopSelectComPort);
-    const std::string expected = "COM7 (" + device.toStdString() + ")";
-    QVERIFY(std::find(entries.begin(), entries.end(), expected) != entries.end());
+  void pinnedPortIsListedOpenedAndClosedFromTheWindow() {
+    auto* combo = Get<QComboBox>(DesktopFormControls::DesktopSelectComPort);
+    combo->showPopup();
+    combo->hidePopup();
+    const int entry = combo->findText("COM7 (" + device + ")");
+    QVERIFY(entry >= 0);
+    combo->setCurrentIndex(entry);
 
-    controls.SetText(DesktopFormControls::DesktopSelectComPort, expected);
-    DesktopButtonSelectComSwitch_Click(a);
+    ClickSwitch();
     QVERIFY(a.ComOpen);
     QVERIFY(port.IsOpen());
     QCOMPARE(port.port.baudRate(), 38400);
-    QCOMPARE(controls.Text(DesktopFormControls::DesktopButtonSelectComSwitch), std::string("关闭串口"));
+    QCOMPARE(Get<QPushButton>(DesktopFormControls::DesktopButtonSelectComSwitch)->text(), "关闭串口");
+    QVERIFY(!combo->isEnabled());
 
-    DesktopButtonSelectComSwitch_Click(a);
+    ClickSwitch();
     QVERIFY(!a.ComOpen);
     QVERIFY(!port.IsOpen());
-    DesktopButtonSelectComSwitch_Click(a);
+    ClickSwitch();
     QVERIFY2(a.ComOpen, "the port opens again");
-    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(dialogs.messages.empty());
   }
 
   void frameArrivesByteExactAndTheReplyIsHeld() {
@@ -119,13 +129,13 @@ class SerialTest : public QObject {
   }
 
   void unknownPortFailsWithTheMessage() {
-    DesktopButtonSelectComSwitch_Click(a);  // close
-    controls.SetText(DesktopFormControls::DesktopSelectComPort, "COM31");
-    DesktopButtonSelectComSwitch_Click(a);
+    ClickSwitch();  // close
+    Get<QComboBox>(DesktopFormControls::DesktopSelectComPort)->setEditText("COM31");
+    ClickSwitch();
     QVERIFY(!a.ComOpen);
-    QCOMPARE(dialogs.messages, QStringList{"打开串口失败 !"});
+    QCOMPARE(dialogs.messages, std::vector<std::string>{"打开串口失败 !"});
   }
 };
 
-QTEST_GUILESS_MAIN(SerialTest)
+QTEST_MAIN(SerialTest)
 #include "SerialTest.moc"
