@@ -30,8 +30,6 @@ std::optional<int> PortNumber(std::string_view text) {
 }  // namespace
 
 void DesktopSelectComPort_DropDown(Ambrelin& a) {
-  a.controls.SetEntries(Main::DesktopSelectComPort, {});
-  a.controls.SetText(Main::DesktopSelectComPort, "串口");
   std::vector<std::string> entries;
   if (!a.port.IsOpen()) {
     const auto ports = a.port.Ports();
