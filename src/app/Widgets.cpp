@@ -130,3 +130,10 @@ DropDownCombo* TargetCombo(Control c) {
   combo->setMinimumWidth(130);
   return combo;
 }
+
+QSlider* NewSlider(Control c, Qt::Orientation orientation, int minimum, int maximum, int value) {
+  auto* slider = Named(new QSlider(orientation), c);
+  slider->setRange(minimum, maximum);
+  slider->setValue(value);
+  return slider;
+}

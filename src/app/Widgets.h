@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <functional>
 #include <string>
 
@@ -41,6 +42,7 @@ QPlainTextEdit* NewTextArea(Control);
 DropDownCombo* NewCombo(Control, const QStringList& entries = {});
 QListWidget* NewList(Control);
 QProgressBar* NewBar(Control);
+QSlider* NewSlider(Control, Qt::Orientation, int minimum, int maximum, int value);
 
 // Runs action on every event of this type that reaches target; the action
 // says whether the event is used up.

@@ -9,8 +9,11 @@
 #include "app/InfoForm.h"
 #include "app/InfoFormControls.h"
 #include "app/Widgets.h"
+#include "fontgen/CharBornForm.h"
 #include "fontgen/CharBornFormControls.h"
+#include "panels/DecoderForm.h"
 #include "panels/DecoderFormControls.h"
+#include "panels/HdmiForm.h"
 #include "panels/HdmiFormControls.h"
 
 void RegisterWindows(QtControls& controls, Ambrelin& app) {
@@ -18,10 +21,9 @@ void RegisterWindows(QtControls& controls, Ambrelin& app) {
   controls.Register(BurnDesktopControls::BurnDesktop.window, [&app] { return NewBurnDesktop(app); });
   controls.Register(BurnAboutControls::BurnAbout.window, [&app] { return NewBurnAbout(app); });
   controls.Register(InfoFormControls::InfoForm.window, [&app] { return NewInfoForm(app); });
-  // Panels still to be filled.
-  for (Control window : {DecoderFormControls::DecoderForm, HdmiFormControls::HdmiForm,
-                         CharBornFormControls::CharBornForm})
-    controls.Register(window.window, [window] { return NewWindow(window); });
+  controls.Register(DecoderFormControls::DecoderForm.window, [&app] { return NewDecoderForm(app); });
+  controls.Register(HdmiFormControls::HdmiForm.window, [&app] { return NewHdmiForm(app); });
+  controls.Register(CharBornFormControls::CharBornForm.window, [&app] { return NewCharBornForm(app); });
 }
 
 void StartUp(Ambrelin& app) {

@@ -1,0 +1,7 @@
+#pragma once
+// the LED font generator window.
+#include <QWidget>
+
+#include "app/Ambrelin.h"
+
+QWidget* NewCharBornForm(Ambrelin&);

@@ -1,0 +1,7 @@
+#pragma once
+// the audio decoder window.
+#include <QWidget>
+
+#include "app/Ambrelin.h"
+
+QWidget* NewDecoderForm(Ambrelin&);

@@ -1,0 +1,7 @@
+#pragma once
+// the HDMI window.
+#include <QWidget>
+
+#include "app/Ambrelin.h"
+
+QWidget* NewHdmiForm(Ambrelin&);
