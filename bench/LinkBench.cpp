@@ -26,6 +26,7 @@ struct CountingPort : SerialPort {
 struct NoDialogs : Dialogs {
   void MessageBox(std::string_view) override {}
   void Notice(std::string_view) override {}
+  std::optional<std::string> OpenFile(std::string_view) override { return std::nullopt; }
 };
 
 struct NoSettings : SettingsStore {
@@ -36,6 +37,7 @@ struct NoSettings : SettingsStore {
 struct NoPump : EventPump {
   double Now() override { return 0; }
   bool WaitUntil(double, const std::function<bool()>& condition) override { return condition(); }
+  void Yield() override {}
 };
 
 void Encoder(benchmark::State& state) {

@@ -26,6 +26,11 @@ bool VirtualPump::WaitUntil(double deadline, const std::function<bool()>& condit
   return condition();
 }
 
+void VirtualPump::Yield() {
+  while (RunNext(scheduler, scheduler.now)) {
+  }
+}
+
 std::map<int, std::string> FakePort::Ports() { return present; }
 
 bool FakePort::Probe(int number) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/Platform.h"
 
@@ -16,6 +17,14 @@ struct LinkState {
   bool RxFrameReady = false;
   bool ReplyWanted = false;
   bool RxFrameTaken = false;
+};
+
+// Every image passes through the code buffer: front-panel images use its first
+// 64 KiB, the DSP flash image all of it.
+struct CodeImage {
+  std::vector<uint8_t> Buffer = std::vector<uint8_t>(0x80000);
+  int32_t Length = 0;
+  int32_t Checksum = 0;  // kept within 0 to 65,535
 };
 
 // Replies to the PC carry this in their address byte.
@@ -31,6 +40,8 @@ struct Ambrelin {
   std::string dataFolder;
 
   LinkState link;
+  CodeImage code;
+  std::array<uint8_t, 1025> BatchReadBuffer{};
   uint8_t Language = 0;  // 1 English, otherwise Chinese
   bool ComOpen = false;
 };

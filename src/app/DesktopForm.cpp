@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
-#include <array>
 
 #include "app/Desktop.h"
 #include "app/DesktopFormControls.h"
@@ -15,7 +15,9 @@
 #include "app/Widgets.h"
 #include "fontgen/CharBornFormControls.h"
 #include "link/ComPort.h"
+#include "panels/DebugPanel.h"
 #include "panels/DecoderFormControls.h"
+#include "panels/DesktopPanel.h"
 #include "panels/HdmiFormControls.h"
 
 namespace C = DesktopFormControls;
@@ -26,7 +28,10 @@ namespace {
 
 constexpr const char* PageCaptions[] = {"  升  级  ", " 命令调试 ", " 宏 调试  ",  "  功  能   ", "  参数一   ",
                                         "  参数二   ", "  设  置  ", "  芯片调试  ", "  工  具   ", " 关  于 "};
-enum Page { BurnPage, DebugPage, ChipPage = 7, ToolPage, AboutPage };
+enum Page { BurnPage, DebugPage, FunctionPage = 3, LevelPage, ChipPage = 7, ToolPage, AboutPage };
+
+// Slider steps of the sound panel: arrow keys move by one, page keys by five.
+constexpr int SmallChange = 1, LargeChange = 5;
 
 // The main window's drag grips the picture 500 twips from its left and 4800 from its top.
 constexpr int DragX = 500, DragY = 4800;
@@ -102,51 +107,95 @@ QWidget* NewBurnPage(Ambrelin& app) {
   return page;
 }
 
-// One column of a debug frame: its address box and six rows of command and button.
-struct DebugColumn {
-  Control label, address;
-  std::array<Control, 6> commands, buttons;
-};
-
-QGroupBox* DebugFrame(Control frameControl, Control type, const DebugColumn& left, const DebugColumn& right) {
+QGroupBox* DebugFrame(Ambrelin& app, Control frameControl, const DebugColumn& left, Control leftLabel,
+                      const DebugColumn& right, Control rightLabel) {
   QGroupBox* frame = NewFrame(frameControl);
   auto* grid = new QGridLayout(frame);
-  grid->addWidget(NewTextBox(type), 0, 0, 1, 2);
+  grid->addWidget(NewTextBox(left.type), 0, 0, 1, 2);
   for (int side = 0; side < 2; ++side) {
     const DebugColumn& column = side == 0 ? left : right;
     const int at = side * 2;
     auto* address = new QHBoxLayout;
-    address->addWidget(NewLabel(column.label));
+    address->addWidget(NewLabel(side == 0 ? leftLabel : rightLabel));
     address->addWidget(NewTextBox(column.address), 1);
     grid->addLayout(address, 1, at, 1, 2);
     grid->setColumnStretch(at, 1);
     for (int row = 0; row < 6; ++row) {
       grid->addWidget(NewTextBox(column.commands[row]), row + 2, at);
-      grid->addWidget(SmallButton(column.buttons[row]), row + 2, at + 1);
+      QPushButton* button = SmallButton(column.buttons[row]);
+      OnClick(button, [&app, &column, row] { DebugButton_Click(app, column, row); });
+      grid->addWidget(button, row + 2, at + 1);
     }
   }
   return frame;
 }
 
-QWidget* NewDebugPage() {
+QWidget* NewDebugPage(Ambrelin& app) {
   auto* page = new QWidget;
   auto* row = new QHBoxLayout(page);
-  row->addWidget(DebugFrame(
-      C::DebugFrameTx1, C::DebugTextAddressA,
-      {C::DebugLabelAddress1, C::DebugTextAddress1,
-       {C::DebugTextL1, C::DebugTextL2, C::DebugTextL3, C::DebugTextL4, C::DebugTextL5, C::DebugTextL6},
-       {C::DebugButtonL1, C::DebugButtonL2, C::DebugButtonL3, C::DebugButtonL4, C::DebugButtonL5, C::DebugButtonL6}},
-      {C::DebugLabelAddress2, C::DebugTextAddress2,
-       {C::DebugTextR1, C::DebugTextR2, C::DebugTextR3, C::DebugTextR4, C::DebugTextR5, C::DebugTextR6},
-       {C::DebugButtonR1, C::DebugButtonR2, C::DebugButtonR3, C::DebugButtonR4, C::DebugButtonR5, C::DebugButtonR6}}));
-  row->addWidget(DebugFrame(
-      C::DebugFrameTx2, C::DebugTextAddressB,
-      {C::DebugLabelAddress3, C::DebugTextAddress3,
-       {C::DebugTextC1, C::DebugTextC2, C::DebugTextC3, C::DebugTextC4, C::DebugTextC5, C::DebugTextC6},
-       {C::DebugButtonC1, C::DebugButtonC2, C::DebugButtonC3, C::DebugButtonC4, C::DebugButtonC5, C::DebugButtonC6}},
-      {C::DebugLabelAddress4, C::DebugTextAddress4,
-       {C::DebugTextD1, C::DebugTextD2, C::DebugTextD3, C::DebugTextD4, C::DebugTextD5, C::DebugTextD6},
-       {C::DebugButtonD1, C::DebugButtonD2, C::DebugButtonD3, C::DebugButtonD4, C::DebugButtonD5, C::DebugButtonD6}}));
+  row->addWidget(DebugFrame(app, C::DebugFrameTx1, DebugColumns[0], C::DebugLabelAddress1, DebugColumns[1],
+                            C::DebugLabelAddress2));
+  row->addWidget(DebugFrame(app, C::DebugFrameTx2, DebugColumns[2], C::DebugLabelAddress3, DebugColumns[3],
+                            C::DebugLabelAddress4));
+  return page;
+}
+
+// The input lists read as drop-down lists: the title shows until an entry is chosen.
+QWidget* NewFunctionPage(Ambrelin& app) {
+  auto* page = new QWidget;
+  auto* grid = new QGridLayout(page);
+  for (int at = 0; at < static_cast<int>(InputLists.size()); ++at) {
+    const InputList& list = InputLists[static_cast<size_t>(at)];
+    QStringList entries;
+    for (const std::string& entry : InputEntries(list)) entries << Qs(entry);
+    DropDownCombo* combo = NewCombo(list.list, entries);
+    combo->lineEdit()->setReadOnly(true);
+    combo->setMinimumWidth(140);
+    QObject::connect(combo, &QComboBox::activated, combo, [&app, &list] { ControlComboInput_Click(app, list); });
+    grid->addWidget(combo, 0, at);
+  }
+  grid->addWidget(NewTextBox(C::ControlTextAddress), 1, 0);
+  grid->setRowStretch(2, 1);
+  grid->setColumnStretch(3, 1);
+  return page;
+}
+
+QLineEdit* ValueBox(Control c) {
+  QLineEdit* box = NewTextBox(c);
+  box->setFixedWidth(48);
+  return box;
+}
+
+// Vertical with the minimum at the top and keys that move the handle the way
+// they point. Built at its initial position before it is wired, so opening the
+// window sends nothing; it reports a position once it settles, not at every
+// step of a drag.
+QGroupBox* SliderFrame(Ambrelin& app, const DesktopSlider& s) {
+  QGroupBox* frame = NewFrame(s.frame);
+  auto* column = new QVBoxLayout(frame);
+  QSlider* slider = NewSlider(s.slider, Qt::Vertical, s.minimum, s.maximum, s.initial);
+  slider->setInvertedAppearance(true);
+  slider->setInvertedControls(true);
+  slider->setSingleStep(SmallChange);
+  slider->setPageStep(LargeChange);
+  slider->setTracking(false);
+  QObject::connect(slider, &QSlider::valueChanged, slider, [&app, &s] { DesktopSlider_Change(app, s); });
+  column->addWidget(slider, 1, Qt::AlignHCenter);
+  column->addWidget(ValueBox(s.box));
+  return frame;
+}
+
+QWidget* NewLevelPage(Ambrelin& app) {
+  auto* page = new QWidget;
+  auto* grid = new QGridLayout(page);
+  int at = 0;
+  for (const DesktopSlider& s : DesktopSliders) grid->addWidget(SliderFrame(app, s), 0, at++);
+  QGroupBox* balance = NewFrame(C::DecoderFrameLevelFl);
+  auto* balanceColumn = new QVBoxLayout(balance);
+  balanceColumn->addStretch();
+  balanceColumn->addWidget(ValueBox(C::DecoderTextLevelFl));
+  grid->addWidget(balance, 0, at);
+  grid->addWidget(ValueBox(C::Trim1TextAddress), 1, 0);
   return page;
 }
 
@@ -191,12 +240,14 @@ QTabWidget* NewMainTable(Ambrelin& app) {
   auto* table = new QTabWidget;
   table->setObjectName(Qs(C::MainTable.name));
   for (int page = 0; page < static_cast<int>(std::size(PageCaptions)); ++page) {
-    QWidget* content = page == BurnPage    ? NewBurnPage(app)
-                       : page == DebugPage ? NewDebugPage()
-                       : page == ChipPage  ? NewChipPage(app)
-                       : page == ToolPage  ? NewToolPage(app)
-                       : page == AboutPage ? NewAboutPage()
-                                           : new QWidget;
+    QWidget* content = page == BurnPage       ? NewBurnPage(app)
+                       : page == DebugPage    ? NewDebugPage(app)
+                       : page == FunctionPage ? NewFunctionPage(app)
+                       : page == LevelPage    ? NewLevelPage(app)
+                       : page == ChipPage     ? NewChipPage(app)
+                       : page == ToolPage     ? NewToolPage(app)
+                       : page == AboutPage    ? NewAboutPage()
+                                              : new QWidget;
     table->addTab(content, QString::fromUtf8(PageCaptions[page]));
   }
   return table;

@@ -111,6 +111,52 @@ inline constexpr Control ToolButtonBin2Txt{"DesktopForm", "ToolButtonBin2Txt", "
 inline constexpr Control ToolButtonEdidBorn{"DesktopForm", "ToolButtonEdidBorn", "Edid Born"};
 inline constexpr Control ToolButtonCharBorn{"DesktopForm", "ToolButtonCharBorn", "Char Born"};
 inline constexpr Control Text6{"DesktopForm", "Text6", ""};
+inline constexpr Control DesktopFrameLevelMain{"DesktopForm", "DesktopFrameLevelMain", "Volume"};
+inline constexpr Control DesktopSliderLevelMain{"DesktopForm", "DesktopSliderLevelMain", ""};
+inline constexpr Control DesktopTextLevelMain{"DesktopForm", "DesktopTextLevelMain", "-32"};
+inline constexpr Control DesktopFrameLevelFl{"DesktopForm", "DesktopFrameLevelFl", "  FL  "};
+inline constexpr Control DesktopSliderLevelFl{"DesktopForm", "DesktopSliderLevelFl", ""};
+inline constexpr Control DesktopTextLevelFl{"DesktopForm", "DesktopTextLevelFl", "0"};
+inline constexpr Control DesktopFrameLevelFr{"DesktopForm", "DesktopFrameLevelFr", "  FR  "};
+inline constexpr Control DesktopSliderLevelFr{"DesktopForm", "DesktopSliderLevelFr", ""};
+inline constexpr Control DesktopTextLevelFr{"DesktopForm", "DesktopTextLevelFr", "0"};
+inline constexpr Control DesktopFrameLevelSw{"DesktopForm", "DesktopFrameLevelSw", "  SW  "};
+inline constexpr Control DesktopSliderLevelSw{"DesktopForm", "DesktopSliderLevelSw", ""};
+inline constexpr Control DesktopTextLevelSw{"DesktopForm", "DesktopTextLevelSw", "0"};
+inline constexpr Control DesktopFrameLevelFc{"DesktopForm", "DesktopFrameLevelFc", "  FC  "};
+inline constexpr Control DesktopSliderLevelFc{"DesktopForm", "DesktopSliderLevelFc", ""};
+inline constexpr Control DesktopTextLevelFc{"DesktopForm", "DesktopTextLevelFc", "0"};
+inline constexpr Control DesktopFrameLevelSl{"DesktopForm", "DesktopFrameLevelSl", "  SL  "};
+inline constexpr Control DesktopSliderLevelSl{"DesktopForm", "DesktopSliderLevelSl", ""};
+inline constexpr Control DesktopTextLevelSl{"DesktopForm", "DesktopTextLevelSl", "0"};
+inline constexpr Control DesktopFrameLevelSr{"DesktopForm", "DesktopFrameLevelSr", "  SR  "};
+inline constexpr Control DesktopSliderLevelSr{"DesktopForm", "DesktopSliderLevelSr", ""};
+inline constexpr Control DesktopTextLevelSr{"DesktopForm", "DesktopTextLevelSr", "0"};
+inline constexpr Control DesktopFrameLevelBl{"DesktopForm", "DesktopFrameLevelBl", "  BL  "};
+inline constexpr Control DesktopSliderLevelBl{"DesktopForm", "DesktopSliderLevelBl", ""};
+inline constexpr Control DesktopTextLevelBl{"DesktopForm", "DesktopTextLevelBl", "0"};
+inline constexpr Control DesktopFrameLevelBr{"DesktopForm", "DesktopFrameLevelBr", "  BR  "};
+inline constexpr Control DesktopSliderLevelBr{"DesktopForm", "DesktopSliderLevelBr", ""};
+inline constexpr Control DesktopTextLevelBr{"DesktopForm", "DesktopTextLevelBr", "0"};
+inline constexpr Control DesktopFrameBass{"DesktopForm", "DesktopFrameBass", " Bass"};
+inline constexpr Control DesktopSliderBass{"DesktopForm", "DesktopSliderBass", ""};
+inline constexpr Control DesktopTextBass{"DesktopForm", "DesktopTextBass", "0"};
+inline constexpr Control DesktopFrameTreble{"DesktopForm", "DesktopFrameTreble", "Treble"};
+inline constexpr Control DesktopSliderTreble{"DesktopForm", "DesktopSliderTreble", ""};
+inline constexpr Control DesktopTextTreble{"DesktopForm", "DesktopTextTreble", "0"};
+inline constexpr Control DesktopFrameDelayFc{"DesktopForm", "DesktopFrameDelayFc", "C Delay"};
+inline constexpr Control DesktopSliderDelayFc{"DesktopForm", "DesktopSliderDelayFc", ""};
+inline constexpr Control DesktopTextDelayFc{"DesktopForm", "DesktopTextDelayFc", "0mS"};
+inline constexpr Control DesktopFrameDelayS{"DesktopForm", "DesktopFrameDelayS", "S Delay"};
+inline constexpr Control DesktopSliderDelayS{"DesktopForm", "DesktopSliderDelayS", ""};
+inline constexpr Control DesktopTextDelayS{"DesktopForm", "DesktopTextDelayS", "5mS"};
+inline constexpr Control DecoderFrameLevelFl{"DesktopForm", "DecoderFrameLevelFl", "Balance"};
+inline constexpr Control DecoderTextLevelFl{"DesktopForm", "DecoderTextLevelFl", ""};
+inline constexpr Control Trim1TextAddress{"DesktopForm", "Trim1TextAddress", "1"};
+inline constexpr Control ControlComboInputHdmi{"DesktopForm", "ControlComboInputHdmi", "Hdmi Input"};
+inline constexpr Control ControlComboInputDigital{"DesktopForm", "ControlComboInputDigital", "Digital Input"};
+inline constexpr Control ControlComboInputAnalog{"DesktopForm", "ControlComboInputAnalog", "Analog Input"};
+inline constexpr Control ControlTextAddress{"DesktopForm", "ControlTextAddress", "1"};
 
 inline constexpr Control All[] = {
     DesktopForm,
@@ -221,5 +267,51 @@ inline constexpr Control All[] = {
     ToolButtonEdidBorn,
     ToolButtonCharBorn,
     Text6,
+    DesktopFrameLevelMain,
+    DesktopSliderLevelMain,
+    DesktopTextLevelMain,
+    DesktopFrameLevelFl,
+    DesktopSliderLevelFl,
+    DesktopTextLevelFl,
+    DesktopFrameLevelFr,
+    DesktopSliderLevelFr,
+    DesktopTextLevelFr,
+    DesktopFrameLevelSw,
+    DesktopSliderLevelSw,
+    DesktopTextLevelSw,
+    DesktopFrameLevelFc,
+    DesktopSliderLevelFc,
+    DesktopTextLevelFc,
+    DesktopFrameLevelSl,
+    DesktopSliderLevelSl,
+    DesktopTextLevelSl,
+    DesktopFrameLevelSr,
+    DesktopSliderLevelSr,
+    DesktopTextLevelSr,
+    DesktopFrameLevelBl,
+    DesktopSliderLevelBl,
+    DesktopTextLevelBl,
+    DesktopFrameLevelBr,
+    DesktopSliderLevelBr,
+    DesktopTextLevelBr,
+    DesktopFrameBass,
+    DesktopSliderBass,
+    DesktopTextBass,
+    DesktopFrameTreble,
+    DesktopSliderTreble,
+    DesktopTextTreble,
+    DesktopFrameDelayFc,
+    DesktopSliderDelayFc,
+    DesktopTextDelayFc,
+    DesktopFrameDelayS,
+    DesktopSliderDelayS,
+    DesktopTextDelayS,
+    DecoderFrameLevelFl,
+    DecoderTextLevelFl,
+    Trim1TextAddress,
+    ControlComboInputHdmi,
+    ControlComboInputDigital,
+    ControlComboInputAnalog,
+    ControlTextAddress,
 };
 }  // namespace DesktopFormControls

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -64,6 +65,9 @@ struct EventPump {
   // Runs events until condition holds or Now() reaches deadline; returns the
   // condition's last value. Must not spin while nothing happens.
   virtual bool WaitUntil(double deadline, const std::function<bool()>& condition) = 0;
+  // Runs the events already waiting, without waiting for more, so a long
+  // loop keeps the window live.
+  virtual void Yield() = 0;
 };
 
 struct Dialogs {
@@ -72,6 +76,9 @@ struct Dialogs {
   virtual void MessageBox(std::string_view text) = 0;
   // A passing remark that must not stop the user (a status line).
   virtual void Notice(std::string_view text) = 0;
+  // The open-file dialog; the filter is "Caption|*.a;*.b". Nothing when the
+  // user cancels.
+  virtual std::optional<std::string> OpenFile(std::string_view filter) = 0;
 };
 
 struct SettingsStore {

@@ -1,6 +1,8 @@
 #include "app/QtPlatform.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
@@ -29,6 +31,8 @@ bool QtEventPump::WaitUntil(double deadline, const std::function<bool()>& condit
   return true;
 }
 
+void QtEventPump::Yield() { QCoreApplication::processEvents(); }
+
 void QtDialogs::MessageBox(std::string_view text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vell"), FromUtf8(text), QMessageBox::Ok, parent);
   box.exec();
@@ -39,6 +43,17 @@ void QtDialogs::Notice(std::string_view text) {
     showNotice(FromUtf8(text));
   else
     std::cerr << text << '\n';
+}
+
+// Patterns match in any letter case, as they do where the files come from.
+std::optional<std::string> QtDialogs::OpenFile(std::string_view filter) {
+  const QStringList parts = FromUtf8(filter).split('|');
+  const QString patterns = parts.value(1).split(';').join(' ');
+  QFileDialog dialog(parent, QString(), QString(), parts.value(0) + " (" + patterns + ")");
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
 }
 
 std::string QtSettingsStore::Get(std::string_view section, std::string_view key) {

@@ -14,6 +14,7 @@ struct QtEventPump : EventPump {
   QtEventPump() { clock.start(); }
   double Now() override;
   bool WaitUntil(double deadline, const std::function<bool()>& condition) override;
+  void Yield() override;
 };
 
 struct QtDialogs : Dialogs {
@@ -23,6 +24,7 @@ struct QtDialogs : Dialogs {
   std::function<void(const QString&)> showNotice;
   void MessageBox(std::string_view text) override;
   void Notice(std::string_view text) override;
+  std::optional<std::string> OpenFile(std::string_view filter) override;
 };
 
 // Application "VellDebuger": an ini file in the user's configuration folder.

@@ -8,6 +8,7 @@
 
 #include "app/MapControls.h"
 #include "app/QtPlatform.h"
+#include "fontgen/CharBorn.h"
 #include "link/ComPort.h"
 #include "link/PortMap.h"
 #include "link/QtSerialPort.h"
@@ -18,7 +19,8 @@ namespace {
 constexpr const char* Usage =
     "usage: ambrelin-cli ports\n"
     "       ambrelin-cli pin COMn [DEVICE]\n"
-    "       ambrelin-cli send --port COMn|DEVICE --address A [--type T] [--wait SECONDS] COMMAND-TEXT\n";
+    "       ambrelin-cli send --port COMn|DEVICE --address A [--type T] [--wait SECONDS] COMMAND-TEXT\n"
+    "       ambrelin-cli font --display 7|14|16 --order LETTERS [--reverse] [--format uchar|ushort|asm]\n";
 
 enum Exit { Ok = 0, Refused = 1, PortFailed = 2, BadUsage = 64 };
 
@@ -30,6 +32,8 @@ struct CliDialogs : Dialogs {
     std::cerr << text << '\n';
   }
   void Notice(std::string_view text) override { std::cerr << text << '\n'; }
+  // Files are named on the command line.
+  std::optional<std::string> OpenFile(std::string_view) override { return std::nullopt; }
 };
 
 // A device named on the command line stands in as COM1 for this run only.
@@ -136,6 +140,53 @@ int Send(const std::vector<std::string>& args) {
   return Ok;
 }
 
+// The order boxes from box 0 on: a letter each, a blank or '-' for an empty box.
+bool FillOrderBoxes(MapControls& controls, std::string_view order) {
+  if (order.size() > OrderBoxes.size()) return false;
+  for (size_t k = 0; k < order.size(); ++k) {
+    const char c = order[k];
+    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    if (!letter && c != ' ' && c != '-') return false;
+    controls.SetText(OrderBoxes[k], letter ? std::string(1, c) : std::string());
+  }
+  return true;
+}
+
+// The window's "Born" over headless controls: the same text, CR LF included.
+int Font(const std::vector<std::string>& args) {
+  MapControls controls;
+  bool haveDisplay = false, haveOrder = false;
+  for (size_t k = 0; k < args.size(); ++k) {
+    const std::string& arg = args[k];
+    const bool hasValue = k + 1 < args.size();
+    if (arg == "--display" && hasValue && !haveDisplay) {
+      const std::string display = args[++k];
+      if (display != "7" && display != "14" && display != "16") return BadUsage;
+      controls.SetTicked(CharBornFormControls::CharOption7, display == "7");
+      controls.SetTicked(CharBornFormControls::CharOption14, display == "14");
+      controls.SetTicked(CharBornFormControls::CharOption16, display == "16");
+      haveDisplay = true;
+    } else if (arg == "--order" && hasValue && !haveOrder) {
+      if (!FillOrderBoxes(controls, args[++k])) return BadUsage;
+      haveOrder = true;
+    } else if (arg == "--reverse") {
+      controls.SetTicked(CharBornFormControls::CharCheckCode, true);
+    } else if (arg == "--format" && hasValue) {
+      const std::string format = args[++k];
+      if (format != "uchar" && format != "ushort" && format != "asm") return BadUsage;
+      controls.SetTicked(CharBornFormControls::CharOptionUchar, format == "uchar");
+      controls.SetTicked(CharBornFormControls::CharOptionUshort, format == "ushort");
+      controls.SetTicked(CharBornFormControls::CharOptionAsm, format == "asm");
+    } else {
+      return BadUsage;
+    }
+  }
+  if (!haveDisplay || !haveOrder) return BadUsage;
+  CharButtonBorn_Click(controls);
+  std::cout << controls.Text(CharBornFormControls::CharTextCode) << std::flush;
+  return Ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +199,7 @@ int main(int argc, char** argv) {
     if (verb == "ports" && args.empty()) result = Ports();
     else if (verb == "pin") result = Pin(args);
     else if (verb == "send") result = Send(args);
+    else if (verb == "font") result = Font(args);
   }
   if (result == BadUsage) std::cerr << Usage;
   return result;

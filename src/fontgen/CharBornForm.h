@@ -1,5 +1,5 @@
 #pragma once
-// the LED font generator window.
+// The LED font generator window.
 #include <QWidget>
 
 #include "app/Ambrelin.h"

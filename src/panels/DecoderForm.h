@@ -1,5 +1,5 @@
 #pragma once
-// the audio decoder window.
+// The audio decoder window.
 #include <QWidget>
 
 #include "app/Ambrelin.h"
