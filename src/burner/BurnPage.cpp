@@ -1,0 +1,57 @@
+#include "burner/BurnPage.h"
+
+#include "app/BurnDesktopControls.h"
+#include "app/DesktopFormControls.h"
+#include "batch/Basic.h"
+#include "images/AdiSetting.h"
+#include "images/BatFile.h"
+#include "images/BinFile.h"
+#include "images/CodeBuffer.h"
+#include "images/HexFile.h"
+#include "images/RedidoFile.h"
+#include "images/TxtFile.h"
+
+namespace Main = DesktopFormControls;
+
+namespace {
+
+constexpr std::string_view BurnFileFilter = "Burn File|*.bat;*.Txt;*.Hex;*.Bin;*.Tot;*.Val";
+
+// The images a script line may name.
+bool LoadImage(Ambrelin& a, const std::string& path) {
+  const uint8_t fill = FillOption(a);
+  if (HasEnding(path, "hex"))
+    LoadCode_HexFile(a, path, fill, 0, 65535);
+  else if (HasEnding(path, "tot"))
+    LoadCode_TotFile(a, path, fill, 0, 65535);
+  else if (HasEnding(path, "bin"))
+    LoadCode_BinFile(a, path, fill, 0, 65535);
+  else
+    return false;
+  return true;
+}
+
+}  // namespace
+
+uint8_t FillOption(Ambrelin& a) { return a.controls.Ticked(Main::UpdateOptionFull0x00) ? 0x00 : 0xFF; }
+
+void LoadByEnding(Ambrelin& a, const std::string& path) {
+  if (LoadImage(a, path)) return;
+  if (HasEnding(path, "val"))
+    LoadCode_ValFile(a, path);
+  else if (HasEnding(path, "txt"))
+    LoadCode_TxtFile(a, path, 0xFF, 0, 65535);
+  else if (HasEnding(path, "bat"))
+    LoadImage(a, ScriptImagePath(a, path, 1));
+}
+
+void UpdateButtonOpenFile_Click(Ambrelin& a) {
+  // A cancelled dialog changes nothing: the name on the page stays as it was.
+  const auto chosen = a.dialogs.OpenFile(BurnFileFilter);
+  if (!chosen) return;
+  a.controls.SetText(Main::UpdateTextFileName, *chosen);
+  a.controls.SetText(BurnDesktopControls::UpdateTextFileName, *chosen);
+  LoadByEnding(a, *chosen);
+}
+
+void UpdateButtonView_Click(Ambrelin& a) { DumpCodeBuffer(a, 1023); }

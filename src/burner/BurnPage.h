@@ -1,0 +1,15 @@
+#pragma once
+// The burn page's file controls: open an image or script, view the image.
+#include <cstdint>
+#include <string>
+
+#include "app/Ambrelin.h"
+
+// 0x00 when the page's 0x00 option is set, else 0xFF.
+uint8_t FillOption(Ambrelin&);
+// Loads an image by its ending as the burn page does; a script loads the
+// image of its first line.
+void LoadByEnding(Ambrelin&, const std::string& path);
+void UpdateButtonOpenFile_Click(Ambrelin&);
+// The first 1,024 bytes of the code buffer as a hex dump in Text6.
+void UpdateButtonView_Click(Ambrelin&);

@@ -1,0 +1,47 @@
+#include "images/BatFile.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "images/CodeBuffer.h"
+#include "images/TextLines.h"
+
+namespace {
+
+// Read afresh on every query, so the script may change between burns. A
+// script that cannot be read has no lines.
+std::vector<std::string> Lines(Ambrelin& a, const std::string& script) {
+  a.pump.Yield();
+  try {
+    return ReadLines(script);
+  } catch (const LoadFailure&) {
+    return {};
+  }
+}
+
+std::string Line(Ambrelin& a, const std::string& script, int line) {
+  const auto lines = Lines(a, script);
+  if (lines.empty()) return {};
+  return Trim(lines[static_cast<size_t>(std::clamp(line, 1, static_cast<int>(lines.size())) - 1)]);
+}
+
+}  // namespace
+
+int16_t ScriptLineCount(Ambrelin& a, const std::string& script) {
+  return static_cast<int16_t>(std::min<size_t>(Lines(a, script).size(), INT16_MAX));
+}
+
+int16_t ScriptTargetId(Ambrelin& a, const std::string& script, int line) {
+  const std::string text = Line(a, script, line);
+  if (text.empty() || text[0] < '0' || text[0] > '9') return 0;
+  return static_cast<int16_t>(text[0] - '0');
+}
+
+std::string ScriptImagePath(Ambrelin& a, const std::string& script, int line) {
+  const std::string text = Line(a, script, line);
+  if (text.size() < 2) return {};
+  std::string image = script.substr(0, script.find_last_of("\\/") + 1) + text.substr(2);
+  // Scripts written on Windows separate folders with backslashes.
+  std::replace(image.begin(), image.end(), '\\', '/');
+  return image;
+}
