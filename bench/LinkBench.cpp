@@ -27,6 +27,7 @@ struct NoDialogs : Dialogs {
   void MessageBox(std::string_view) override {}
   void Notice(std::string_view) override {}
   std::optional<std::string> OpenFile(std::string_view) override { return std::nullopt; }
+  void Play(std::string_view) override {}
 };
 
 struct NoSettings : SettingsStore {

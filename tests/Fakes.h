@@ -8,11 +8,12 @@
 #include "app/Platform.h"
 
 struct RecordedDialogs : Dialogs {
-  std::vector<std::string> messages, notices, filters;
+  std::vector<std::string> messages, notices, filters, played;
   // What the user picks in the next open-file dialogs, in turn; cancels once they run out.
   std::vector<std::string> picks;
   void MessageBox(std::string_view text) override { messages.emplace_back(text); }
   void Notice(std::string_view text) override { notices.emplace_back(text); }
+  void Play(std::string_view file) override { played.emplace_back(file); }
   std::optional<std::string> OpenFile(std::string_view filter) override {
     filters.emplace_back(filter);
     if (picks.empty()) return std::nullopt;

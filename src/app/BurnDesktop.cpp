@@ -8,6 +8,7 @@
 #include "app/DesktopFormControls.h"
 #include "app/Language.h"
 #include "app/Widgets.h"
+#include "burner/BurnPage.h"
 #include "link/ComPort.h"
 
 namespace C = BurnDesktopControls;
@@ -35,11 +36,13 @@ QHBoxLayout* ButtonRow(Ambrelin& app) {
   return row;
 }
 
-QGroupBox* FileFrame() {
+QGroupBox* FileFrame(Ambrelin& app) {
   QGroupBox* frame = NewFrame(C::UpdateFrameStep1);
   auto* grid = new QGridLayout(frame);
   grid->addWidget(NewTextBox(C::UpdateTextFileName), 0, 0, 1, 2);
-  grid->addWidget(NewButton(C::UpdateButtonOpenFile), 0, 2);
+  QPushButton* open = NewButton(C::UpdateButtonOpenFile);
+  OnClick(open, [&app] { UpdateButtonOpenFile_Click(app); });
+  grid->addWidget(open, 0, 2);
   grid->addWidget(NewLabel(C::UpdateLabelCodeName), 1, 0, 1, 3);
   grid->addWidget(NewLabel(C::UpdateLableFileDate), 2, 0);
   grid->addWidget(NewLabel(C::UpdateLabelCodeSum), 2, 1, 1, 2);
@@ -87,7 +90,7 @@ QWidget* NewBurnDesktop(Ambrelin& app) {
   OnDoubleClick(picture, [&app] { app.controls.SetVisible(BurnAboutControls::BurnAbout, true); });
   column->addWidget(picture);
   column->addLayout(ButtonRow(app));
-  column->addWidget(FileFrame());
+  column->addWidget(FileFrame(app));
   column->addWidget(TargetFrame());
   column->addWidget(BurnFrame());
   window->show();

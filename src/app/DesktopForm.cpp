@@ -13,6 +13,8 @@
 #include "app/DesktopFormControls.h"
 #include "app/InfoFormControls.h"
 #include "app/Widgets.h"
+#include "burner/BurnPage.h"
+#include "images/RedidoFile.h"
 #include "fontgen/CharBornFormControls.h"
 #include "link/ComPort.h"
 #include "panels/DebugPanel.h"
@@ -51,12 +53,16 @@ QPushButton* PictureButton(Control c, QStyle::StandardPixmap picture) {
   return button;
 }
 
-QGroupBox* FileFrame() {
+QGroupBox* FileFrame(Ambrelin& app) {
   QGroupBox* frame = NewFrame(C::UpdateFrameStep1);
   auto* grid = new QGridLayout(frame);
   grid->addWidget(NewTextBox(C::UpdateTextFileName), 0, 0, 1, 2);
-  grid->addWidget(NewButton(C::UpdateButtonOpenFile), 0, 2);
-  grid->addWidget(SmallButton(C::UpdateButtonView), 0, 3);
+  QPushButton* open = NewButton(C::UpdateButtonOpenFile);
+  OnClick(open, [&app] { UpdateButtonOpenFile_Click(app); });
+  grid->addWidget(open, 0, 2);
+  QPushButton* view = SmallButton(C::UpdateButtonView);
+  OnClick(view, [&app] { UpdateButtonView_Click(app); });
+  grid->addWidget(view, 0, 3);
   grid->addWidget(NewLabel(C::UpdateLabelCodeName), 1, 0);
   grid->addWidget(NewLabel(C::UpdateLableFileDate), 1, 1, 1, 3);
   grid->addWidget(NewLabel(C::UpdateLabelCodeSum), 2, 0);
@@ -96,7 +102,7 @@ QGroupBox* BurnFrame() {
 QWidget* NewBurnPage(Ambrelin& app) {
   auto* page = new QWidget;
   auto* grid = new QGridLayout(page);
-  grid->addWidget(FileFrame(), 0, 0);
+  grid->addWidget(FileFrame(app), 0, 0);
   grid->addWidget(TargetFrame(), 1, 0);
   grid->addWidget(BurnFrame(), 2, 0, 2, 1);
   grid->addWidget(NewLabel(C::DesktopLabelVer), 0, 1);
@@ -217,7 +223,9 @@ QWidget* NewToolPage(Ambrelin& app) {
   auto* column = new QVBoxLayout(page);
   QGroupBox* files = NewFrame(C::ToolFrameFileChange);
   auto* conversions = new QHBoxLayout(files);
-  conversions->addWidget(NewButton(C::ToolButtonHex2Tot));
+  QPushButton* hex2Tot = NewButton(C::ToolButtonHex2Tot);
+  OnClick(hex2Tot, [&app] { ToolButtonHex2Tot_Click(app); });
+  conversions->addWidget(hex2Tot);
   conversions->addWidget(NewButton(C::ToolButtonHex2Bin));
   conversions->addWidget(NewButton(C::ToolButtonBin2Txt));
   column->addWidget(files);

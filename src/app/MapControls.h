@@ -11,6 +11,7 @@
 struct MapControl {
   std::string text;
   int value = 0;
+  int minimum = 0, maximum = 100;
   bool ticked = false;
   int index = -1;
   std::vector<std::string> entries;
@@ -30,6 +31,10 @@ struct MapControls : Controls {
   void SetText(Control c, std::string_view text) override;
   int Value(Control c) override { return At(c).value; }
   void SetValue(Control c, int v) override { At(c).value = v; }
+  void SetRange(Control c, int minimum, int maximum) override {
+    At(c).minimum = minimum;
+    At(c).maximum = maximum;
+  }
   bool Ticked(Control c) override { return At(c).ticked; }
   void SetTicked(Control c, bool t) override { At(c).ticked = t; }
   int Index(Control c) override { return At(c).index; }

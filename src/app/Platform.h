@@ -25,6 +25,8 @@ struct Controls {
   // Position of a slider or progress bar.
   virtual int Value(Control) = 0;
   virtual void SetValue(Control, int) = 0;
+  // The range of a slider or progress bar.
+  virtual void SetRange(Control, int minimum, int maximum) = 0;
   // Check boxes and option buttons.
   virtual bool Ticked(Control) = 0;
   virtual void SetTicked(Control, bool) = 0;
@@ -79,6 +81,9 @@ struct Dialogs {
   // The open-file dialog; the filter is "Caption|*.a;*.b". Nothing when the
   // user cancels.
   virtual std::optional<std::string> OpenFile(std::string_view filter) = 0;
+  // Plays a sound file from the program's folder; a missing file or a
+  // machine without sound stays silent.
+  virtual void Play(std::string_view file) = 0;
 };
 
 struct SettingsStore {

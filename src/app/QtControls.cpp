@@ -95,6 +95,13 @@ void QtControls::SetValue(Control c, int value) {
   Unsupported(c, "SetValue");
 }
 
+void QtControls::SetRange(Control c, int minimum, int maximum) {
+  QWidget* w = At(c);
+  if (auto* x = qobject_cast<QAbstractSlider*>(w)) return x->setRange(minimum, maximum);
+  if (auto* x = qobject_cast<QProgressBar*>(w)) return x->setRange(minimum, maximum);
+  Unsupported(c, "SetRange");
+}
+
 bool QtControls::Ticked(Control c) {
   auto* button = qobject_cast<QAbstractButton*>(At(c));
   if (!button || !button->isCheckable()) Unsupported(c, "Ticked");

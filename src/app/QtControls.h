@@ -22,6 +22,7 @@ struct QtControls : Controls {
   void SetText(Control, std::string_view) override;
   int Value(Control) override;
   void SetValue(Control, int) override;
+  void SetRange(Control, int minimum, int maximum) override;
   bool Ticked(Control) override;
   void SetTicked(Control, bool) override;
   int Index(Control) override;

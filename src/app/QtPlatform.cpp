@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
@@ -54,6 +57,21 @@ std::optional<std::string> QtDialogs::OpenFile(std::string_view filter) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
+}
+
+void QtDialogs::Play(std::string_view file) {
+  const QString path = QCoreApplication::applicationDirPath() + '/' + FromUtf8(file);
+  if (!QFileInfo::exists(path)) return;
+  // Each sound plays to its end and then lets itself go; a burn does not wait for it.
+  auto* sound = new QSoundEffect(QCoreApplication::instance());
+  QObject::connect(sound, &QSoundEffect::playingChanged, sound, [sound] {
+    if (!sound->isPlaying()) sound->deleteLater();
+  });
+  QObject::connect(sound, &QSoundEffect::statusChanged, sound, [sound] {
+    if (sound->status() == QSoundEffect::Error) sound->deleteLater();
+  });
+  sound->setSource(QUrl::fromLocalFile(path));
+  sound->play();
 }
 
 std::string QtSettingsStore::Get(std::string_view section, std::string_view key) {

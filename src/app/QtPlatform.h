@@ -25,6 +25,7 @@ struct QtDialogs : Dialogs {
   void MessageBox(std::string_view text) override;
   void Notice(std::string_view text) override;
   std::optional<std::string> OpenFile(std::string_view filter) override;
+  void Play(std::string_view file) override;
 };
 
 // Application "VellDebuger": an ini file in the user's configuration folder.

@@ -59,12 +59,6 @@ struct Rig {
   }
 };
 
-const DesktopSlider& Slider(Control c) {
-  for (const DesktopSlider& s : DesktopSliders)
-    if (s.slider.name == c.name) return s;
-  qFatal("no slider %s", std::string(c.name).c_str());
-}
-
 }  // namespace
 
 class DesktopPanelTest : public QObject {

@@ -1,0 +1,72 @@
+// Verbs of the serial link: the ports, their pins, one frame out.
+#include <iostream>
+
+#include "cli/Cli.h"
+#include "link/PortMap.h"
+#include "link/TxRx.h"
+
+int Ports(const Arguments& args) {
+  if (!args.empty()) return BadUsage;
+  QtSettingsStore settings;
+  QtSerialPort port(settings);
+  for (const auto& [n, device] : port.Ports())
+    std::cout << "COM" << n << '\t' << device << (port.Probe(n) ? "" : "\t(not available)") << '\n';
+  return Ok;
+}
+
+int Pin(const Arguments& args) {
+  if (args.empty() || args.size() > 2 || !ComNumber(args[0])) return BadUsage;
+  QtSettingsStore settings;
+  settings.Put(PortPinSection, args[0], args.size() == 2 ? args[1] : "");
+  return Ok;
+}
+
+int Send(const Arguments& args) {
+  std::string portText, address, type, command;
+  bool haveAddress = false, haveType = false, haveCommand = false;
+  double wait = 0.5;
+  for (size_t k = 0; k < args.size(); ++k) {
+    const std::string& arg = args[k];
+    const bool hasValue = k + 1 < args.size();
+    if (arg == "--port" && hasValue) {
+      portText = args[++k];
+    } else if (arg == "--address" && hasValue) {
+      address = args[++k];
+      haveAddress = true;
+    } else if (arg == "--type" && hasValue) {
+      type = args[++k];
+      haveType = true;
+    } else if (arg == "--wait" && hasValue) {
+      wait = std::stod(args[++k]);
+    } else if (!haveCommand && arg.rfind("--", 0) != 0) {
+      command = arg;
+      haveCommand = true;
+    } else {
+      return BadUsage;
+    }
+  }
+  if (portText.empty() || !haveAddress || !haveCommand) return BadUsage;
+
+  CliSession session(portText);
+  Ambrelin& a = session.a;
+  // Every reply is shown, not only those a job would hold.
+  session.port.Received = [&a](std::span<const uint8_t> bytes) {
+    AppendReceived(a.link, bytes);
+    do {
+      ExtractFrame(a.link);
+      if (!a.link.RxFrameReady) continue;
+      a.link.RxFrameReady = false;
+      std::cout << Hex(std::span(a.link.RxFrame).first(a.link.RxFrame[5] + 8u)) << std::endl;
+    } while (a.link.RxFrameTaken && a.link.RxCount != 0);
+  };
+
+  if (!session.Open("38400,N,8,1")) return PortFailed;
+  if (haveType)
+    TxByHex2(a, type, address, command);
+  else
+    TxByHex(a, address, command);
+  if (session.dialogs.messages) return Refused;
+  a.pump.WaitUntil(a.pump.Now() + wait, [] { return false; });
+  return Ok;
+}
+
