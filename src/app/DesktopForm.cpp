@@ -13,6 +13,7 @@
 #include "app/DesktopFormControls.h"
 #include "app/InfoFormControls.h"
 #include "app/Widgets.h"
+#include "batch/BatchPage.h"
 #include "burner/BurnPage.h"
 #include "images/RedidoFile.h"
 #include "fontgen/CharBornFormControls.h"
@@ -30,7 +31,7 @@ namespace {
 
 constexpr const char* PageCaptions[] = {"  升  级  ", " 命令调试 ", " 宏 调试  ",  "  功  能   ", "  参数一   ",
                                         "  参数二   ", "  设  置  ", "  芯片调试  ", "  工  具   ", " 关  于 "};
-enum Page { BurnPage, DebugPage, FunctionPage = 3, LevelPage, ChipPage = 7, ToolPage, AboutPage };
+enum Page { BurnPage, DebugPage, BatchPage, FunctionPage, LevelPage, ChipPage = 7, ToolPage, AboutPage };
 
 // Slider steps of the sound panel: arrow keys move by one, page keys by five.
 constexpr int SmallChange = 1, LargeChange = 5;
@@ -250,6 +251,7 @@ QTabWidget* NewMainTable(Ambrelin& app) {
   for (int page = 0; page < static_cast<int>(std::size(PageCaptions)); ++page) {
     QWidget* content = page == BurnPage       ? NewBurnPage(app)
                        : page == DebugPage    ? NewDebugPage(app)
+                       : page == BatchPage    ? NewBatchPage(app)
                        : page == FunctionPage ? NewFunctionPage(app)
                        : page == LevelPage    ? NewLevelPage(app)
                        : page == ChipPage     ? NewChipPage(app)

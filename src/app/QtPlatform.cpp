@@ -13,6 +13,8 @@
 #include <iostream>
 
 namespace {
+constexpr int SoundLifetimeMs = 10000;
+
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
@@ -62,14 +64,10 @@ std::optional<std::string> QtDialogs::OpenFile(std::string_view filter) {
 void QtDialogs::Play(std::string_view file) {
   const QString path = QCoreApplication::applicationDirPath() + '/' + FromUtf8(file);
   if (!QFileInfo::exists(path)) return;
-  // Each sound plays to its end and then lets itself go; a burn does not wait for it.
+  // A sound lets itself go after a while; where there is no audio device it
+  // never reports the end of its playing, so nothing waits for that.
   auto* sound = new QSoundEffect(QCoreApplication::instance());
-  QObject::connect(sound, &QSoundEffect::playingChanged, sound, [sound] {
-    if (!sound->isPlaying()) sound->deleteLater();
-  });
-  QObject::connect(sound, &QSoundEffect::statusChanged, sound, [sound] {
-    if (sound->status() == QSoundEffect::Error) sound->deleteLater();
-  });
+  QTimer::singleShot(SoundLifetimeMs, sound, &QObject::deleteLater);
   sound->setSource(QUrl::fromLocalFile(path));
   sound->play();
 }

@@ -1,0 +1,3 @@
+#include "batch/BatchPage.h"
+
+QWidget* NewBatchPage(Ambrelin&) { return new QWidget; }
