@@ -18,14 +18,14 @@ namespace {
 constexpr std::string_view BurnFileFilter = "Burn File|*.bat;*.Txt;*.Hex;*.Bin;*.Tot;*.Val";
 
 // The images a script line may name.
-bool LoadImage(Ambrelin& a, const std::string& path) {
+bool LoadImage(Ambrelin& a, const std::string& path, int32_t start, int32_t end) {
   const uint8_t fill = FillOption(a);
   if (HasEnding(path, "hex"))
-    LoadCode_HexFile(a, path, fill, 0, 65535);
+    LoadCode_HexFile(a, path, fill, start, end);
   else if (HasEnding(path, "tot"))
-    LoadCode_TotFile(a, path, fill, 0, 65535);
+    LoadCode_TotFile(a, path, fill, start, end);
   else if (HasEnding(path, "bin"))
-    LoadCode_BinFile(a, path, fill, 0, 65535);
+    LoadCode_BinFile(a, path, fill, start, end);
   else
     return false;
   return true;
@@ -35,14 +35,14 @@ bool LoadImage(Ambrelin& a, const std::string& path) {
 
 uint8_t FillOption(Ambrelin& a) { return a.controls.Ticked(Main::UpdateOptionFull0x00) ? 0x00 : 0xFF; }
 
-void LoadByEnding(Ambrelin& a, const std::string& path) {
-  if (LoadImage(a, path)) return;
+void LoadByEnding(Ambrelin& a, const std::string& path, int32_t start, int32_t end) {
+  if (LoadImage(a, path, start, end)) return;
   if (HasEnding(path, "val"))
     LoadCode_ValFile(a, path);
   else if (HasEnding(path, "txt"))
-    LoadCode_TxtFile(a, path, 0xFF, 0, 65535);
+    LoadCode_TxtFile(a, path, 0xFF, start, end);
   else if (HasEnding(path, "bat"))
-    LoadImage(a, ScriptImagePath(a, path, 1));
+    LoadImage(a, ScriptImagePath(a, path, 1), start, end);
 }
 
 void UpdateButtonOpenFile_Click(Ambrelin& a) {

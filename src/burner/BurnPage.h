@@ -7,9 +7,9 @@
 
 // 0x00 when the page's 0x00 option is set, else 0xFF.
 uint8_t FillOption(Ambrelin&);
-// Loads an image by its ending as the burn page does; a script loads the
-// image of its first line.
-void LoadByEnding(Ambrelin&, const std::string& path);
+// Loads an image by its ending as the burn page does, the checksum over
+// start..end; a script loads the image of its first line.
+void LoadByEnding(Ambrelin&, const std::string& path, int32_t start = 0, int32_t end = 65535);
 void UpdateButtonOpenFile_Click(Ambrelin&);
 // The first 1,024 bytes of the code buffer as a hex dump in Text6.
 void UpdateButtonView_Click(Ambrelin&);

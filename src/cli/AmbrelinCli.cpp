@@ -12,10 +12,14 @@ constexpr const char* Usage =
     "usage: ambrelin-cli ports\n"
     "       ambrelin-cli pin COMn [DEVICE]\n"
     "       ambrelin-cli send --port COMn|DEVICE --address A [--type T] [--wait SECONDS] COMMAND-TEXT\n"
-    "       ambrelin-cli font --display 7|14|16 --order LETTERS [--reverse] [--format uchar|ushort|asm]\n";
+    "       ambrelin-cli font --display 7|14|16 --order LETTERS [--reverse] [--format uchar|ushort|asm]\n"
+    "       ambrelin-cli image FILE [--fill 00|ff] [--start A --end B]\n"
+    "       ambrelin-cli hex2tot FILE [--fill 00|ff]\n"
+    "       ambrelin-cli dump FILE [--fill 00|ff] [--last N]\n";
 
 const std::map<std::string, int (*)(const Arguments&)> Verbs{
     {"ports", Ports}, {"pin", Pin}, {"send", Send}, {"font", Font},
+    {"image", Image}, {"hex2tot", Hex2Tot}, {"dump", Dump},
 };
 
 }  // namespace

@@ -59,3 +59,6 @@ int Ports(const Arguments&);
 int Pin(const Arguments&);
 int Send(const Arguments&);
 int Font(const Arguments&);
+int Image(const Arguments&);
+int Hex2Tot(const Arguments&);
+int Dump(const Arguments&);

@@ -2,44 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "RunCli.h"
+
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-std::string Slurp(const std::string& path) {
-  std::stringstream text;
-  text << std::ifstream(path).rdbuf();
-  return text.str();
-}
-
-std::string Quote(const std::string& arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-CliRun Cli(const std::vector<std::string>& args) {
-  const std::string err = ::testing::TempDir() + "cli-" + std::to_string(getpid()) + ".err";
-  std::string command = AMBRELIN_CLI;
-  for (const auto& arg : args) command += " " + Quote(arg);
-  command += " 2>" + err;
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  char buffer[256];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, Slurp(err)};
-}
 
 // The unit runs for the whole suite; its log shows what reached it.
 struct Unit {
@@ -91,22 +60,22 @@ class CliSend : public ::testing::Test {
 Unit* CliSend::unit = nullptr;
 
 TEST_F(CliSend, FrameAndReplyCrossTheWireByteForByte) {
-  CliRun run = Cli({"send", "--port", unit->device, "--address", "1", "0201 0001 0002"});
+  CliRun run = RunCli({"send", "--port", unit->device, "--address", "1", "0201 0001 0002"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "55 01 00 56 01 01 02 5A AA\n");
   EXPECT_EQ(unit->Received(), "rx 55 00 01 56 01 06 02 01 00 01 00 02 63 AA\n");
 
-  run = Cli({"send", "--port", unit->device, "--type", "10", "--address", "2", "12 3"});
+  run = RunCli({"send", "--port", unit->device, "--type", "10", "--address", "2", "12 3"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "55 01 00 56 01 01 12 6A AA\n");
   EXPECT_EQ(unit->Received(), "rx 55 10 02 67 01 02 12 03 7F AA\n");
 }
 
 TEST_F(CliSend, RefusedTextSendsNothing) {
-  CliRun run = Cli({"send", "--port", unit->device, "--address", "G", "0201"});
+  CliRun run = RunCli({"send", "--port", unit->device, "--address", "G", "0201"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("TxByHex, 出错 !"), std::string::npos) << run.err;
-  run = Cli({"send", "--port", unit->device, "--type", "1FF", "--address", "1", "00"});
+  run = RunCli({"send", "--port", unit->device, "--type", "1FF", "--address", "1", "00"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("TxByHex2, 出错 !"), std::string::npos) << run.err;
   usleep(100'000);
@@ -114,20 +83,20 @@ TEST_F(CliSend, RefusedTextSendsNothing) {
 }
 
 TEST_F(CliSend, MissingPortAndBadUsageFail) {
-  EXPECT_EQ(Cli({"send", "--port", "/dev/no-such-port", "--address", "1", "00"}).status, 2);
-  EXPECT_EQ(Cli({"send", "--address", "1", "00"}).status, 64);
-  EXPECT_EQ(Cli({"launch"}).status, 64);
+  EXPECT_EQ(RunCli({"send", "--port", "/dev/no-such-port", "--address", "1", "00"}).status, 2);
+  EXPECT_EQ(RunCli({"send", "--address", "1", "00"}).status, 64);
+  EXPECT_EQ(RunCli({"launch"}).status, 64);
 }
 
 TEST_F(CliSend, PinnedNumberIsListedAndReachesTheUnit) {
-  ASSERT_EQ(Cli({"pin", "COM9", unit->device}).status, 0);
-  CliRun run = Cli({"ports"});
+  ASSERT_EQ(RunCli({"pin", "COM9", unit->device}).status, 0);
+  CliRun run = RunCli({"ports"});
   EXPECT_NE(run.out.find("COM9\t" + unit->device + "\n"), std::string::npos) << run.out;
-  run = Cli({"send", "--port", "COM9", "--address", "3", " "});
+  run = RunCli({"send", "--port", "COM9", "--address", "3", " "});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(unit->Received(), "rx 55 00 03 58 01 00 59 AA\n");
-  ASSERT_EQ(Cli({"pin", "COM9"}).status, 0);
-  EXPECT_EQ(Cli({"ports"}).out.find("COM9\t" + unit->device), std::string::npos);
+  ASSERT_EQ(RunCli({"pin", "COM9"}).status, 0);
+  EXPECT_EQ(RunCli({"ports"}).out.find("COM9\t" + unit->device), std::string::npos);
 }
 
 }  // namespace
