@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "NullPlatform.h"
 #include "app/MapControls.h"
 #include "link/TxRx.h"
 
@@ -12,43 +13,9 @@ namespace {
 constexpr double Baud = 38400;
 constexpr double WireFramesPerSecond = Baud / 10 / 14;  // a 14-byte panel command
 
-struct CountingPort : SerialPort {
-  size_t bytes = 0;
-  std::map<int, std::string> Ports() override { return {}; }
-  bool Probe(int) override { return false; }
-  bool Open(int, std::string_view) override { return true; }
-  bool SetSettings(std::string_view) override { return true; }
-  void Close() override {}
-  bool IsOpen() override { return true; }
-  void Write(std::span<const uint8_t> frame) override { bytes += frame.size(); }
-};
-
-struct NoDialogs : Dialogs {
-  void MessageBox(std::string_view) override {}
-  void Notice(std::string_view) override {}
-  std::optional<std::string> OpenFile(std::string_view) override { return std::nullopt; }
-  void Play(std::string_view) override {}
-};
-
-struct NoSettings : SettingsStore {
-  std::string Get(std::string_view, std::string_view) override { return {}; }
-  void Put(std::string_view, std::string_view, std::string_view) override {}
-};
-
-struct NoPump : EventPump {
-  double Now() override { return 0; }
-  bool WaitUntil(double, const std::function<bool()>& condition) override { return condition(); }
-  void Yield() override {}
-};
-
 void Encoder(benchmark::State& state) {
-  MapControls controls;
-  CountingPort port;
-  NoPump pump;
-  NoDialogs dialogs;
-  NoSettings settings;
-  Ambrelin a{controls, port, pump, dialogs, settings, ""};
-  for (auto _ : state) TxByHex(a, "1", "0102 0011 00FD");
+  NullApp app;
+  for (auto _ : state) TxByHex(app.a, "1", "0102 0011 00FD");
   state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   state.counters["wire frames/s"] = WireFramesPerSecond;
 }
@@ -91,4 +58,3 @@ BENCHMARK(ReceiveBurst);
 
 }  // namespace
 
-BENCHMARK_MAIN();

@@ -8,3 +8,8 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DAMBRELIN_TESTS=ON -DAMBRELIN_SANITIZE=ON -DAMBRELIN_BENCH=ON >/dev/null
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure -j2
+# The parsers and loaders under libFuzzer, a bounded time each, with clang.
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DAMBRELIN_FUZZ=ON -DAMBRELIN_SANITIZE=ON >/dev/null
+cmake --build build/fuzz --target fuzz_targets
+ctest --test-dir build/fuzz --output-on-failure -j2
