@@ -40,6 +40,7 @@ struct FakePort : SerialPort {
   FakePort(Scheduler& s, SimUnit& u) : scheduler(s), unit(u) {}
   std::map<int, std::string> Ports() override;
   bool Probe(int number) override;
+  std::string Identity(int number) override { return identities.contains(number) ? identities[number] : ""; }
   bool Open(int number, std::string_view settings) override;
   bool SetSettings(std::string_view settings) override;
   void Close() override;
@@ -50,6 +51,7 @@ struct FakePort : SerialPort {
   SimUnit& unit;
 
   std::map<int, std::string> present{{1, "/dev/ttyS0"}};
+  std::map<int, std::string> identities;  // of USB adapters
   int busy = 0;    // a present number another program holds
   int opened = 0;  // 0 while closed
   std::string settings;

@@ -50,6 +50,9 @@ struct SerialPort {
   virtual std::map<int, std::string> Ports() = 0;
   // Whether COMn could be opened now, found without disturbing the device.
   virtual bool Probe(int number) = 0;
+  // What the device behind COMn says of itself (a USB adapter's vendor and
+  // product ID and serial number), as last listed; empty when it says nothing.
+  virtual std::string Identity(int) { return {}; }
   // Opens COMn with a settings text such as "38400,N,8,1"; false on any failure.
   virtual bool Open(int number, std::string_view settings) = 0;
   virtual bool SetSettings(std::string_view settings) = 0;

@@ -10,7 +10,8 @@ int Ports(const Arguments& args) {
   QtSettingsStore settings;
   QtSerialPort port(settings);
   for (const auto& [n, device] : port.Ports())
-    std::cout << "COM" << n << '\t' << device << (port.Probe(n) ? "" : "\t(not available)") << '\n';
+    std::cout << "COM" << n << '\t' << device << '\t' << port.Identity(n) << (port.Probe(n) ? "" : "\t(not available)")
+              << '\n';
   return Ok;
 }
 

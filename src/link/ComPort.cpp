@@ -35,8 +35,9 @@ void DesktopSelectComPort_DropDown(Ambrelin& a) {
     const auto ports = a.port.Ports();
     for (int n = 1; n <= ComPortCount; ++n) {
       auto it = ports.find(n);
-      if (it != ports.end() && a.port.Probe(n))
-        entries.push_back("COM" + std::to_string(n) + " (" + it->second + ")");
+      if (it == ports.end() || !a.port.Probe(n)) continue;
+      const std::string identity = a.port.Identity(n);
+      entries.push_back("COM" + std::to_string(n) + " (" + it->second + (identity.empty() ? "" : " " + identity) + ")");
     }
   }
   a.controls.SetEntries(Main::DesktopSelectComPort, entries);

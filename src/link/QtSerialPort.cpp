@@ -8,6 +8,10 @@
 #include <csignal>
 #include <optional>
 #include <string>
+#ifdef __linux__
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,15 +90,44 @@ std::map<int, std::string> QtSerialPort::Ports() {
   std::sort(found.begin(), found.end(), [](const QSerialPortInfo& x, const QSerialPortInfo& y) {
     return x.systemLocation() < y.systemLocation();
   });
-  std::vector<std::string> devices;
-  for (const auto& info : found) devices.push_back(info.systemLocation().toStdString());
   std::map<int, std::string> pinned;
+  QStringList pinnedDevices;
   for (int n = 1; n <= ComPortCount; ++n) {
     std::string path = pins.Get(PortPinSection, "COM" + std::to_string(n));
-    if (!path.empty()) pinned[n] = path;
+    if (path.empty()) continue;
+    pinned[n] = path;
+    pinnedDevices << QFileInfo(QString::fromStdString(path)).canonicalFilePath();
+  }
+  // A device pinned through a link such as /dev/serial/by-id keeps its pinned
+  // number only; it does not take a second one under its own name.
+  std::vector<std::string> devices;
+  std::map<std::string, std::string> identityOf;
+  for (const auto& info : found) {
+    if (pinnedDevices.contains(info.systemLocation())) continue;
+    devices.push_back(info.systemLocation().toStdString());
+  }
+  for (const auto& info : found) {
+    if (!info.hasVendorIdentifier()) continue;
+    identityOf[info.systemLocation().toStdString()] =
+        QString("%1:%2 %3")
+            .arg(info.vendorIdentifier(), 4, 16, QChar('0'))
+            .arg(info.productIdentifier(), 4, 16, QChar('0'))
+            .arg(info.serialNumber())
+            .trimmed()
+            .toStdString();
   }
   ports = MapComPorts(devices, pinned);
+  identities.clear();
+  for (const auto& [n, path] : ports) {
+    const auto identity = identityOf.find(QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString());
+    if (identity != identityOf.end()) identities[n] = identity->second;
+  }
   return ports;
+}
+
+std::string QtSerialPort::Identity(int number) {
+  auto it = identities.find(number);
+  return it == identities.end() ? std::string() : it->second;
 }
 
 // Opening a port to try it would raise its modem lines and could reset the
@@ -122,6 +155,16 @@ bool QtSerialPort::Open(int number, std::string_view settings) {
   }
   // Bytes that waited in the device before we opened it belong to nobody.
   port.clear();
+  // USB adapters hold received bytes back for their latency timer, a delay
+  // every request/reply exchange would pay; ask the driver not to. A device
+  // that cannot (a pseudo-terminal) keeps its ways.
+#ifdef __linux__
+  serial_struct serial{};
+  if (ioctl(static_cast<int>(port.handle()), TIOCGSERIAL, &serial) == 0) {
+    serial.flags |= ASYNC_LOW_LATENCY;
+    ioctl(static_cast<int>(port.handle()), TIOCSSERIAL, &serial);
+  }
+#endif
   return true;
 }
 

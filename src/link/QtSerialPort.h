@@ -9,6 +9,7 @@ struct QtSerialPort : SerialPort {
   explicit QtSerialPort(SettingsStore& pins);
   std::map<int, std::string> Ports() override;
   bool Probe(int number) override;
+  std::string Identity(int number) override;
   bool Open(int number, std::string_view settings) override;
   bool SetSettings(std::string_view settings) override;
   void Close() override;
@@ -17,5 +18,6 @@ struct QtSerialPort : SerialPort {
 
   SettingsStore& pins;
   QSerialPort port;
-  std::map<int, std::string> ports;  // as last listed
+  std::map<int, std::string> ports;       // as last listed
+  std::map<int, std::string> identities;  // of the USB adapters among them
 };

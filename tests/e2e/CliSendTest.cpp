@@ -91,7 +91,7 @@ TEST_F(CliSend, MissingPortAndBadUsageFail) {
 TEST_F(CliSend, PinnedNumberIsListedAndReachesTheUnit) {
   ASSERT_EQ(RunCli({"pin", "COM9", unit->device}).status, 0);
   CliRun run = RunCli({"ports"});
-  EXPECT_NE(run.out.find("COM9\t" + unit->device + "\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("COM9\t" + unit->device + "\t\n"), std::string::npos) << run.out;
   run = RunCli({"send", "--port", "COM9", "--address", "3", " "});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(unit->Received(), "rx 55 00 03 58 01 00 59 AA\n");

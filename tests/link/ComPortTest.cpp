@@ -20,10 +20,11 @@ struct Port : ::testing::Test {
 };
 
 TEST_F(Port, ListShowsOpenablePortsWithTheirDevicesOnBothWindows) {
-  t.link.port.present = {{1, "/dev/ttyS0"}, {3, "/dev/ttyUSB0"}, {12, "/dev/pts/4"}};
+  t.link.port.present = {{1, "/dev/ttyS0"}, {3, "/dev/ttyUSB0"}, {7, "/dev/ttyUSB1"}, {12, "/dev/pts/4"}};
+  t.link.port.identities = {{7, "0403:6001 A50285BI"}};
   t.link.port.busy = 3;
   DesktopSelectComPort_DropDown(a);
-  const Entries expected{"COM1 (/dev/ttyS0)", "COM12 (/dev/pts/4)"};
+  const Entries expected{"COM1 (/dev/ttyS0)", "COM7 (/dev/ttyUSB1 0403:6001 A50285BI)", "COM12 (/dev/pts/4)"};
   EXPECT_EQ(c.Entries(Main::DesktopSelectComPort), expected);
   EXPECT_EQ(c.Entries(Burner::DesktopSelectComPort), expected);
   EXPECT_EQ(c.Text(Main::DesktopSelectComPort), "串口");
