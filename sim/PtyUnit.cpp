@@ -34,6 +34,8 @@ struct Options {
   std::string link;
   bool quiet = false;
   bool log = false;
+  std::string dspFlash;
+  std::string bootFlash;
 };
 
 const char* const Usage =
@@ -47,7 +49,16 @@ const char* const Usage =
     "  --silent-frames K  ignore the next K requests\n"
     "  --delay SECONDS    wait this long before each answer\n"
     "  --split BYTES      send answers in pieces of this many bytes\n"
-    "  --noise HEX        send these bytes (e.g. 00FF) in front of each answer\n";
+    "  --noise HEX        send these bytes (e.g. 00FF) in front of each answer\n"
+    "  --dsp-fail P       the DSP flash loader refuses each command with chance P\n"
+    "  --dsp-silent P     the DSP flash loader ignores each command with chance P\n"
+    "  --seed N           seed of those chances (1 when not given)\n"
+    "  --dsp-flash FILE   at exit, write the DSP flash (512 KiB) to FILE\n"
+    "  --chip ID          the front panel's chip ID in hex (0003 when not given)\n"
+    "  --boot-refuse P    the boot program refuses each request with chance P\n"
+    "  --boot-silent P    the boot program ignores each request with chance P\n"
+    "  --boot-flash PRE   at exit, write each target's flash (64 KiB) to PRE<ID>.bin\n"
+    "  --no-wire          bytes cross the line at once, whatever the speed\n";
 
 std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
   if (text.size() % 2) return std::nullopt;
@@ -74,7 +85,10 @@ bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
     const std::string_view arg = argv[i];
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
     const bool takesValue = arg == "--link" || arg == "--silent-frames" || arg == "--delay" ||
-                            arg == "--split" || arg == "--noise";
+                            arg == "--split" || arg == "--noise" || arg == "--dsp-fail" ||
+                            arg == "--dsp-silent" || arg == "--seed" || arg == "--dsp-flash" ||
+                            arg == "--chip" || arg == "--boot-refuse" || arg == "--boot-silent" ||
+                            arg == "--boot-flash";
     if (takesValue && !value) return false;
     if (arg == "--quiet") {
       options.quiet = true;
@@ -84,6 +98,16 @@ bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
       unit.silent = true;
     } else if (arg == "--link") {
       options.link = value;
+    } else if (arg == "--dsp-flash") {
+      options.dspFlash = value;
+    } else if (arg == "--boot-flash") {
+      options.bootFlash = value;
+    } else if (arg == "--no-wire") {
+      unit.instantWire = true;
+    } else if (arg == "--chip") {
+      const auto id = ParseHex(value);
+      if (!id || id->size() != 2) return false;
+      BootChip(unit.boot, static_cast<uint16_t>((*id)[0] << 8 | (*id)[1]));
     } else if (arg == "--noise") {
       const auto bytes = ParseHex(value);
       if (!bytes) return false;
@@ -94,6 +118,12 @@ bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
       if (arg == "--delay") unit.replyDelay = *number;
       if (arg == "--split") unit.split = static_cast<size_t>(*number);
       if (arg == "--silent-frames") unit.silentFrames = static_cast<int>(*number);
+      if (arg == "--dsp-fail") unit.dsp.failChance = *number;
+      if (arg == "--dsp-silent") unit.dsp.silentChance = *number;
+      if (arg == "--seed") unit.dsp.random.seed(static_cast<unsigned>(*number));
+      if (arg == "--seed") unit.boot.random.seed(static_cast<unsigned>(*number));
+      if (arg == "--boot-refuse") unit.boot.refuseChance = *number;
+      if (arg == "--boot-silent") unit.boot.silenceChance = *number;
     } else {
       return false;
     }
@@ -246,6 +276,19 @@ int main(int argc, char** argv) {
 
   const int result = Serve(master, slave, options, unit, waitMask);
   if (!options.link.empty()) unlink(options.link.c_str());
+  if (!options.dspFlash.empty()) {
+    FILE* out = std::fopen(options.dspFlash.c_str(), "wb");
+    if (!out || std::fwrite(unit.dsp.flash.data(), 1, unit.dsp.flash.size(), out) != unit.dsp.flash.size())
+      std::perror("ambrelin-unit: --dsp-flash");
+    if (out) std::fclose(out);
+  }
+  for (const auto& [target, flash] : unit.boot.flash) {
+    if (options.bootFlash.empty()) break;
+    const std::string path = options.bootFlash + std::to_string(target) + ".bin";
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out || std::fwrite(flash.data(), 1, flash.size(), out) != flash.size()) std::perror("ambrelin-unit: --boot-flash");
+    if (out) std::fclose(out);
+  }
   close(master);
   close(slave);
   return result;

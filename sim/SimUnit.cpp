@@ -14,10 +14,15 @@ bool SetLineSettings(SimUnit& unit, std::string_view settings) {
 }
 
 double WireTime(const SimUnit& unit, size_t bytes) {
+  if (unit.instantWire) return 0;
   return static_cast<double>(bytes) * 10.0 / unit.baud;
 }
 
-std::optional<std::vector<uint8_t>> Answer(SimUnit&, const SimFrame& request) {
+std::optional<std::vector<uint8_t>> Answer(SimUnit& unit, const SimFrame& request) {
+  if (IsDspCommand(request)) return DspAnswer(unit.dsp, unit.baud, request);
+  if (IsHdmiRegisterRequest(request)) return AnswerHdmi(unit.hdmi, request);
+  if (IsMemoryRequest(request)) return AnswerMemory(unit.memory, request);
+  if (IsBootRequest(request)) return BootAnswer(unit.boot, request);
   SimFrame reply{UnitReplyType, 0, request.sequence, {}};
   if (!request.data.empty()) reply.data.push_back(request.data.front());
   return BuildFrame(reply);

@@ -9,7 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "HdmiChips.h"
+#include "BootProgram.h"
+#include "DspLoader.h"
 #include "SimFrame.h"
+#include "SimMemory.h"
 
 // Type byte of the unit's replies; the host drops frames whose type is 0.
 inline constexpr uint8_t UnitReplyType = 0x01;
@@ -17,6 +21,8 @@ inline constexpr uint8_t UnitReplyType = 0x01;
 struct SimUnit {
   // Line speed in bits per second, as the port's settings text gives it.
   double baud = 38400;
+  // Bytes cross the line at once, to measure the program's own share of the time.
+  bool instantWire = false;
 
   // Fault knobs. A silenced request is logged but neither acted on nor
   // answered, as if it never reached the unit's program.
@@ -25,6 +31,11 @@ struct SimUnit {
   double replyDelay = 0;       // seconds between a request and its answer
   size_t split = 0;            // answer in pieces of this many bytes (0: whole)
   std::vector<uint8_t> noise;  // bytes sent in front of every answer
+
+  HdmiChips hdmi;
+  SimMemory memory;
+  DspLoader dsp;
+  BootProgram boot;
 
   SimReader reader;
   std::vector<SimFrame> received;  // every request frame, in order

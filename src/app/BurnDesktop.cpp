@@ -8,12 +8,29 @@
 #include "app/DesktopFormControls.h"
 #include "app/Language.h"
 #include "app/Widgets.h"
+#include "burner/BurnDesktopTwins.h"
+#include "burner/BurnEngine.h"
 #include "burner/BurnPage.h"
 #include "link/ComPort.h"
 
 namespace C = BurnDesktopControls;
 
 namespace {
+
+// The burner's drag grips the picture 4000 twips from its left and 500 from its top.
+constexpr int DragX = 4000, DragY = 500;
+
+QCheckBox* Check(Ambrelin& app, Control c) {
+  QCheckBox* box = NewCheck(c);
+  OnClick(box, [&app, c] { BurnDesktopTick_Click(app, c); });
+  return box;
+}
+
+QRadioButton* Option(Ambrelin& app, Control c) {
+  QRadioButton* option = NewOption(c);
+  OnClick(option, [&app, c] { BurnDesktopTick_Click(app, c); });
+  return option;
+}
 
 QHBoxLayout* ButtonRow(Ambrelin& app) {
   auto* row = new QHBoxLayout;
@@ -31,7 +48,9 @@ QHBoxLayout* ButtonRow(Ambrelin& app) {
   row->addWidget(portSwitch);
   row->addStretch();
   row->addWidget(language);
-  row->addWidget(NewButton(C::DesktopButtonHelp));
+  QPushButton* help = NewButton(C::DesktopButtonHelp);
+  OnClick(help, [&app] { DesktopButtonHelp_Click(app); });
+  row->addWidget(help);
   row->addWidget(exit);
   return row;
 }
@@ -49,29 +68,36 @@ QGroupBox* FileFrame(Ambrelin& app) {
   return frame;
 }
 
-QGroupBox* TargetFrame() {
+QGroupBox* TargetFrame(Ambrelin& app) {
   QGroupBox* frame = NewFrame(C::UpdateFrameStep2);
   auto* grid = new QGridLayout(frame);
   grid->addWidget(NewLabel(C::UpdateLabelTarget), 0, 0);
-  grid->addWidget(TargetCombo(C::UpdateSelectTarget), 0, 1);
+  DropDownCombo* target = TargetCombo(C::UpdateSelectTarget);
+  QObject::connect(target, &QComboBox::activated, target, [&app] { BurnDesktopSelectTarget_Click(app); });
+  grid->addWidget(target, 0, 1);
   grid->addWidget(NewLabel(C::UpdateLabelTrig), 0, 2);
-  grid->addWidget(NewTextBox(C::UpdateTextTrig), 0, 3);
-  grid->addWidget(NewOption(C::UpdateOptionFull0x00), 1, 0, 1, 2);
-  grid->addWidget(NewOption(C::UpdateOptionFull0xff), 1, 2, 1, 2);
+  QLineEdit* trig = NewTextBox(C::UpdateTextTrig);
+  QObject::connect(trig, &QLineEdit::textChanged, trig, [&app] { BurnDesktopTextTrig_Change(app); });
+  grid->addWidget(trig, 0, 3);
+  grid->addWidget(Option(app, C::UpdateOptionFull0x00), 1, 0, 1, 2);
+  grid->addWidget(Option(app, C::UpdateOptionFull0xff), 1, 2, 1, 2);
   return frame;
 }
 
-QGroupBox* BurnFrame() {
+QGroupBox* BurnFrame(Ambrelin& app) {
   QGroupBox* frame = NewFrame(C::UpdateFrameStep3);
   auto* grid = new QGridLayout(frame);
-  grid->addWidget(NewCheck(C::UpdateCheckAutoBurn), 0, 0);
-  grid->addWidget(NewCheck(C::UpdateCheckAutoReboot), 0, 1);
+  grid->addWidget(Check(app, C::UpdateCheckAutoBurn), 0, 0);
+  grid->addWidget(Check(app, C::UpdateCheckAutoReboot), 0, 1);
   grid->addWidget(NewCheck(C::UpdateCheckVerOld), 0, 2);
-  grid->addWidget(NewCheck(C::UpdateCheckSound), 0, 3);
+  grid->addWidget(Check(app, C::UpdateCheckSound), 0, 3);
   QPushButton* restart = NewButton(C::UpdateButtonRestart);
   restart->setFixedWidth(24);
+  OnClick(restart, [&app] { UpdateButtonRestart_Click(app); });
   grid->addWidget(restart, 1, 0);
-  grid->addWidget(NewButton(C::UpdateButtonUpdate), 1, 1, 1, 3);
+  QPushButton* burn = NewButton(C::UpdateButtonUpdate);
+  OnClick(burn, [&app] { UpdateButtonUpdate_Click(app); });
+  grid->addWidget(burn, 1, 1, 1, 3);
   grid->addWidget(NewBar(C::UpdateBarBurn), 2, 0, 1, 4);
   grid->addWidget(NewLabel(C::UpdateLabelBurnState), 3, 0, 1, 4);
   grid->addWidget(NewLabel(C::UpdateLabelBurnError), 4, 0, 1, 4);
@@ -88,11 +114,12 @@ QWidget* NewBurnDesktop(Ambrelin& app) {
   // The burner's drag grips the picture 4000 twips from its left: room for that.
   picture->setMinimumSize(320, 56);
   OnDoubleClick(picture, [&app] { app.controls.SetVisible(BurnAboutControls::BurnAbout, true); });
+  DragByPicture(picture, window, DragX, DragY);
   column->addWidget(picture);
   column->addLayout(ButtonRow(app));
   column->addWidget(FileFrame(app));
-  column->addWidget(TargetFrame());
-  column->addWidget(BurnFrame());
+  column->addWidget(TargetFrame(app));
+  column->addWidget(BurnFrame(app));
   window->show();
   app.controls.SetVisible(DesktopFormControls::DesktopForm, false);
   return window;

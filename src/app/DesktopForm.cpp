@@ -14,6 +14,8 @@
 #include "app/InfoFormControls.h"
 #include "app/Widgets.h"
 #include "batch/BatchPage.h"
+#include "burner/BurnDesktopTwins.h"
+#include "burner/BurnEngine.h"
 #include "burner/BurnPage.h"
 #include "images/RedidoFile.h"
 #include "fontgen/CharBornFormControls.h"
@@ -38,6 +40,9 @@ constexpr int SmallChange = 1, LargeChange = 5;
 
 // The main window's drag grips the picture 500 twips from its left and 4800 from its top.
 constexpr int DragX = 500, DragY = 4800;
+
+// SysTimer1 refreshes the burner's about box once a second.
+constexpr int SysTimerMs = 1000;
 
 void Show(Ambrelin& app, Control window) { app.controls.SetVisible(window, true); }
 
@@ -83,15 +88,19 @@ QGroupBox* TargetFrame() {
   return frame;
 }
 
-QGroupBox* BurnFrame() {
+QGroupBox* BurnFrame(Ambrelin& app) {
   QGroupBox* frame = NewFrame(C::UpdateFrameStep3);
   auto* grid = new QGridLayout(frame);
   grid->addWidget(NewCheck(C::UpdateCheckAutoBurn), 0, 0);
   grid->addWidget(NewCheck(C::UpdateCheckAutoReboot), 0, 1);
   grid->addWidget(NewCheck(C::UpdateCheckSound), 0, 2);
   grid->addWidget(NewCheck(C::UpdateCheckVerOld), 0, 3);
-  grid->addWidget(SmallButton(C::UpdateButtonRestart), 1, 0);
-  grid->addWidget(NewButton(C::UpdateButtonUpdate), 1, 1, 1, 3);
+  QPushButton* restart = SmallButton(C::UpdateButtonRestart);
+  OnClick(restart, [&app] { UpdateButtonRestart_Click(app); });
+  grid->addWidget(restart, 1, 0);
+  QPushButton* burn = NewButton(C::UpdateButtonUpdate);
+  OnClick(burn, [&app] { UpdateButtonUpdate_Click(app); });
+  grid->addWidget(burn, 1, 1, 1, 3);
   grid->addWidget(NewBar(C::UpdateBarBurn), 2, 0, 1, 4);
   grid->addWidget(NewLabel(C::UpdateLabelBurnState), 3, 0, 1, 2);
   grid->addWidget(NewLabel(C::UpdateLabelBurnError), 3, 2, 1, 2);
@@ -105,12 +114,16 @@ QWidget* NewBurnPage(Ambrelin& app) {
   auto* grid = new QGridLayout(page);
   grid->addWidget(FileFrame(app), 0, 0);
   grid->addWidget(TargetFrame(), 1, 0);
-  grid->addWidget(BurnFrame(), 2, 0, 2, 1);
+  grid->addWidget(BurnFrame(app), 2, 0, 2, 1);
   grid->addWidget(NewLabel(C::DesktopLabelVer), 0, 1);
   QListWidget* info = NewList(C::UpdateListInfo);
   OnDoubleClick(info, [&app] { InfoList_DblClick(app); });
   grid->addWidget(info, 1, 1, 2, 1);
   grid->addWidget(NewTextArea(C::DesktopTextCode1), 3, 1);
+  auto* timer = new QTimer(page);
+  timer->setObjectName("SysTimer1");
+  QObject::connect(timer, &QTimer::timeout, page, [&app] { SysTimer1_Timer(app); });
+  timer->start(SysTimerMs);
   return page;
 }
 

@@ -157,6 +157,26 @@ inline constexpr Control ControlComboInputHdmi{"DesktopForm", "ControlComboInput
 inline constexpr Control ControlComboInputDigital{"DesktopForm", "ControlComboInputDigital", "Digital Input"};
 inline constexpr Control ControlComboInputAnalog{"DesktopForm", "ControlComboInputAnalog", "Analog Input"};
 inline constexpr Control ControlTextAddress{"DesktopForm", "ControlTextAddress", "1"};
+inline constexpr Control Batch1TextFile{"DesktopForm", "Batch1TextFile", ""};
+inline constexpr Control Batch1ButtonOpen{"DesktopForm", "Batch1ButtonOpen", "打开文件"};
+inline constexpr Control Batch1LabelPort{"DesktopForm", "Batch1LabelPort", "端口:"};
+inline constexpr Control Batch1TextPort{"DesktopForm", "Batch1TextPort", ""};
+inline constexpr Control Batch1ButtonRead{"DesktopForm", "Batch1ButtonRead", "读取"};
+inline constexpr Control Batch1ButtonWrite{"DesktopForm", "Batch1ButtonWrite", "写入"};
+inline constexpr Control Batch2TextFile{"DesktopForm", "Batch2TextFile", ""};
+inline constexpr Control Batch2ButtonOpen{"DesktopForm", "Batch2ButtonOpen", "打开文件"};
+inline constexpr Control Batch2LabelPort{"DesktopForm", "Batch2LabelPort", "端口:"};
+inline constexpr Control Batch2TextPort{"DesktopForm", "Batch2TextPort", ""};
+inline constexpr Control Batch2ButtonRead{"DesktopForm", "Batch2ButtonRead", "读取"};
+inline constexpr Control Batch2ButtonWrite{"DesktopForm", "Batch2ButtonWrite", "写入"};
+inline constexpr Control Batch3TextFile{"DesktopForm", "Batch3TextFile", ""};
+inline constexpr Control Batch3ButtonOpen{"DesktopForm", "Batch3ButtonOpen", "打开文件"};
+inline constexpr Control Batch3LabelPort{"DesktopForm", "Batch3LabelPort", "端口:"};
+inline constexpr Control Batch3TextPort{"DesktopForm", "Batch3TextPort", ""};
+inline constexpr Control Batch3ButtonRead{"DesktopForm", "Batch3ButtonRead", "读取"};
+inline constexpr Control Batch3ButtonWrite{"DesktopForm", "Batch3ButtonWrite", "写入"};
+inline constexpr Control BatchTxText{"DesktopForm", "BatchTxText", "发送数据"};
+inline constexpr Control BatchRxText{"DesktopForm", "BatchRxText", "接收数据"};
 
 inline constexpr Control All[] = {
     DesktopForm,
@@ -313,5 +333,25 @@ inline constexpr Control All[] = {
     ControlComboInputDigital,
     ControlComboInputAnalog,
     ControlTextAddress,
+    Batch1TextFile,
+    Batch1ButtonOpen,
+    Batch1LabelPort,
+    Batch1TextPort,
+    Batch1ButtonRead,
+    Batch1ButtonWrite,
+    Batch2TextFile,
+    Batch2ButtonOpen,
+    Batch2LabelPort,
+    Batch2TextPort,
+    Batch2ButtonRead,
+    Batch2ButtonWrite,
+    Batch3TextFile,
+    Batch3ButtonOpen,
+    Batch3LabelPort,
+    Batch3TextPort,
+    Batch3ButtonRead,
+    Batch3ButtonWrite,
+    BatchTxText,
+    BatchRxText,
 };
 }  // namespace DesktopFormControls

@@ -111,6 +111,15 @@ void OnClick(QAbstractButton* button, std::function<void()> action) {
   QObject::connect(button, &QAbstractButton::clicked, button, [action = std::move(action)] { action(); });
 }
 
+void OnLabelClick(QLabel* label, std::function<void()> action) {
+  OnEvent(label, QEvent::MouseButtonRelease, [label, action = std::move(action)](QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !label->rect().contains(mouse->position().toPoint())) return false;
+    action();
+    return true;
+  });
+}
+
 void DragByPicture(QWidget* picture, QWidget* window, int offsetX, int offsetY) {
   OnEvent(picture, QEvent::MouseMove, [window, offsetX, offsetY](QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);

@@ -50,6 +50,8 @@ void OnEvent(QObject* target, QEvent::Type, std::function<bool(QEvent*)> action)
 // A double-click anywhere on the widget, the empty part of a list included.
 void OnDoubleClick(QWidget*, std::function<void()> action);
 void OnClick(QAbstractButton*, std::function<void()> action);
+// A left-button click on a label, when the button is released over it.
+void OnLabelClick(QLabel*, std::function<void()> action);
 
 // The window drag by a picture: with the left button held and the pointer
 // more than 2000 twips from the picture's left or top edge, each move puts

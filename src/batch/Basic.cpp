@@ -1,9 +1,12 @@
 #include "batch/Basic.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <optional>
 
 #include "app/DesktopFormControls.h"
+#include "link/TxRx.h"
 
 std::string HexDump(std::span<const uint8_t> buffer, int last) {
   std::string text = ";    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F \r\n\r\n";
@@ -34,3 +37,54 @@ std::string Dump(Ambrelin& a, std::span<const uint8_t> buffer, int16_t last) {
 std::string DumpCodeBuffer(Ambrelin& a, int16_t last) { return Dump(a, a.code.Buffer, last); }
 
 std::string DumpReadBuffer(Ambrelin& a, int16_t last) { return Dump(a, a.BatchReadBuffer, last); }
+
+namespace {
+
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+
+struct BatchTarget {
+  std::string port, head;
+};
+
+// "PP:SS": a port of one or two hex digits, a colon, a sub-address of one or
+// two. The encoder would refuse every command of a batch without a port or
+// with a sub-address that is not hex, once per location, so such a text is
+// refused here, once.
+std::optional<BatchTarget> ParsePortText(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (text.empty() || !IsHexDigit(text[0]) || text.size() < 2) return std::nullopt;
+  BatchTarget target{text.substr(0, IsHexDigit(text[1]) ? 2 : 1), "44"};
+  const size_t colon = text.find(':', 1);
+  if (colon == std::string::npos || colon + 1 >= text.size()) return std::nullopt;
+  std::string sub(1, text[colon + 1]);
+  if (!IsHexDigit(sub[0])) return std::nullopt;
+  if (colon + 2 < text.size() && IsHexDigit(text[colon + 2])) sub += text[colon + 2];
+  target.head += sub.size() == 1 ? "0" + sub : sub;
+  return target;
+}
+
+std::string TwoHexDigits(int value) {
+  char text[4];
+  std::snprintf(text, sizeof text, "%02X", value);
+  return text;
+}
+
+}  // namespace
+
+void BatchCommandRW(Ambrelin& a, std::string portText, std::string_view mode, int16_t count) {
+  const auto target = ParsePortText(std::move(portText));
+  if (!target) {
+    a.dialogs.MessageBox("BatchCommandRW,出错");
+    return;
+  }
+  const bool write = mode == "W";
+  // One byte names the location.
+  const int last = std::min<int>(count, 256) - 1;
+  for (int i = 0; i <= last; ++i) {
+    std::string command = target->head + (write ? " 01" : " 00") + TwoHexDigits(i);
+    if (write) command += " 00" + TwoHexDigits(a.code.Buffer[static_cast<size_t>(i)]);
+    const double sent = a.pump.Now();
+    TxByHex(a, target->port, command);
+    a.pump.WaitUntil(sent + BatchPacing, [] { return false; });
+  }
+}

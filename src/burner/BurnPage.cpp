@@ -3,6 +3,7 @@
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
 #include "batch/Basic.h"
+#include "burner/BurnEngine.h"
 #include "images/AdiSetting.h"
 #include "images/BatFile.h"
 #include "images/BinFile.h"
@@ -55,3 +56,11 @@ void UpdateButtonOpenFile_Click(Ambrelin& a) {
 }
 
 void UpdateButtonView_Click(Ambrelin& a) { DumpCodeBuffer(a, 1023); }
+
+void UpdateButtonRestart_Click(Ambrelin& a) {
+  ShowBurnIdle(a);
+  if (!a.port.IsOpen()) return ShowBurnState(a, StatePortClosed, Red);
+  const int index = a.controls.Index(Main::UpdateSelectTarget);
+  if (index < 0 || index > 5) return ShowBurnState(a, StateNoTarget, Red);
+  TxBurnCommand(a, HostAddress, static_cast<uint8_t>(index + 1), BootControl, ControlRestart);
+}

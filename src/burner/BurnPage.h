@@ -1,5 +1,6 @@
 #pragma once
-// The burn page's file controls: open an image or script, view the image.
+// The burn page's own actions: open an image or script, view the image,
+// ask the unit to restart.
 #include <cstdint>
 #include <string>
 
@@ -13,3 +14,5 @@ void LoadByEnding(Ambrelin&, const std::string& path, int32_t start = 0, int32_t
 void UpdateButtonOpenFile_Click(Ambrelin&);
 // The first 1,024 bytes of the code buffer as a hex dump in Text6.
 void UpdateButtonView_Click(Ambrelin&);
+// Asks the chosen target to restart; no reply is awaited.
+void UpdateButtonRestart_Click(Ambrelin&);

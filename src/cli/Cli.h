@@ -62,3 +62,8 @@ int Font(const Arguments&);
 int Image(const Arguments&);
 int Hex2Tot(const Arguments&);
 int Dump(const Arguments&);
+int Burn(const Arguments&);
+int Restart(const Arguments&);
+int HdmiDump(const Arguments&);
+int Batch(const Arguments&);
+int DspDownload(const Arguments&);

@@ -29,10 +29,12 @@ void ShowLabel(Ambrelin& a, Control main, Control twin, Twin how, const std::str
   a.controls.SetText(twin, how == Twin::English && a.Language == 1 ? ReplaceAll(caption, chinese, english) : caption);
 }
 
-std::string FileTime(const std::string& path) {
+}  // namespace
+
+std::optional<std::string> FileTime(const std::string& path) {
   std::error_code error;
   const auto written = std::filesystem::last_write_time(path, error);
-  if (error) throw LoadFailure("no such file");
+  if (error) return std::nullopt;
   const std::time_t seconds =
       std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
   std::tm local{};
@@ -41,6 +43,8 @@ std::string FileTime(const std::string& path) {
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
   return text;
 }
+
+namespace {
 
 // One character per byte; bytes without a glyph show as blanks.
 std::string NameCharacter(uint8_t byte) {
@@ -78,8 +82,9 @@ int32_t CodeChecksum(const CodeImage& code, int32_t start, int32_t end) {
 }
 
 void ShowFileDate(Ambrelin& a, const std::string& path, Twin twin) {
-  ShowLabel(a, Main::UpdateLableFileDate, Burner::UpdateLableFileDate, twin, "日期: " + FileTime(path), "日期",
-            "Date");
+  const auto time = FileTime(path);
+  if (!time) throw LoadFailure("no such file");
+  ShowLabel(a, Main::UpdateLableFileDate, Burner::UpdateLableFileDate, twin, "日期: " + *time, "日期", "Date");
 }
 
 void ShowCodeSum(Ambrelin& a, Twin twin) {
@@ -97,9 +102,9 @@ void ShowCodeName(Ambrelin& a, int32_t start) {
             "Name");
 }
 
-void ShowLineCount(Ambrelin& a, int count) {
+void ShowLineCount(Ambrelin& a, int count, std::string_view unit) {
   auto entries = a.controls.Entries(Main::UpdateListInfo);
-  const std::string line = "调入行数: " + std::to_string(count);
+  const std::string line = "调入行数: " + std::to_string(count) + std::string(unit);
   if (entries.empty())
     entries.push_back(line);
   else

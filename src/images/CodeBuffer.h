@@ -28,11 +28,14 @@ void WriteCode(CodeImage&, int64_t address, uint8_t byte);
 // Sum over start..end inclusive, kept below 65,536; 0 when start > end.
 int32_t CodeChecksum(const CodeImage&, int32_t start, int32_t end);
 
+// A file's last-modified date and time as the labels show it.
+std::optional<std::string> FileTime(const std::string& path);
 // "日期: " and the file's last-modified time; fails for a missing file.
 void ShowFileDate(Ambrelin&, const std::string& path, Twin);
 void ShowCodeSum(Ambrelin&, Twin);
 void ShowCodeName(Ambrelin&, int32_t start);
-void ShowLineCount(Ambrelin&, int count);
+// The first entry of the info list: "调入行数: ", the count and its unit.
+void ShowLineCount(Ambrelin&, int count, std::string_view unit = "");
 void ShowCodeSize(Ambrelin&);
 // Steps shared by the image loaders once their bytes are in: checksum over
 // start..end, its labels, the code name, the line count and the length.

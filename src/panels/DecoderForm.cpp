@@ -5,6 +5,8 @@
 #include <span>
 
 #include "app/Widgets.h"
+#include "dspflash/FlashDownload.h"
+#include "dspflash/FlashFile.h"
 #include "panels/DecoderFormControls.h"
 #include "panels/DecoderPanel.h"
 
@@ -13,7 +15,7 @@ namespace C = DecoderFormControls;
 namespace {
 
 constexpr const char* PageCaptions[] = {"  Main", "Trim", "Tuner", "", "DSP", "DAC", "Tab 5", "Tab 6", "Update"};
-enum Page { MainPage, TunerPage = 2, ReceiverPage, DspPage };
+enum Page { MainPage, TunerPage = 2, ReceiverPage, DspPage, UpdatePage = 8 };
 
 constexpr int TuningStep = 5;
 
@@ -158,6 +160,36 @@ QWidget* LabelPage(std::initializer_list<Control> labels) {
   return page;
 }
 
+QPushButton* Acting(QPushButton* button, std::function<void()> action) {
+  OnClick(button, std::move(action));
+  return button;
+}
+
+QWidget* NewUpdatePage(Ambrelin& app) {
+  auto* page = new QWidget;
+  auto* column = new QVBoxLayout(page);
+  QGroupBox* frame = NewFrame(C::AudioFlashFrame);
+  auto* grid = new QGridLayout(frame);
+  grid->addWidget(Acting(NewButton(C::AudioFlashOpenEgg), [&app] { AudioFlashOpenEgg_Click(app); }), 0, 0);
+  grid->addWidget(NewTextBox(C::AudioFlashEggName), 0, 1, 1, 3);
+  grid->addWidget(NewLabel(C::AudioFlashEggDate), 1, 1);
+  grid->addWidget(NewLabel(C::AudioFlashEggCodeSize), 1, 2);
+  grid->addWidget(NewLabel(C::AudioFlashEggCodeCount), 1, 3);
+  grid->addWidget(Acting(NewButton(C::AudioFlashOpenFlash), [&app] { AudioFlashOpenFlash_Click(app); }), 2, 0);
+  grid->addWidget(NewTextBox(C::AudioFlashFlashName), 2, 1, 1, 3);
+  grid->addWidget(NewLabel(C::AudioFlashFlashDate), 3, 1);
+  grid->addWidget(NewLabel(C::AudioFlashFlashCodeSize), 3, 2);
+  grid->addWidget(NewLabel(C::AudioFlashFlashCodeCount), 3, 3);
+  grid->addWidget(Acting(NewButton(C::AudioFlashDownload), [&app] { AudioFlashDownload_Click(app); }), 4, 0);
+  grid->addWidget(NewLabel(C::AudioFlashBurnInfo), 4, 1);
+  grid->addWidget(NewLabel(C::AudioFlashBurnError), 4, 2);
+  grid->addWidget(NewLabel(C::AudioFlashBurnTime), 4, 3);
+  grid->addWidget(NewBar(C::AudioFlashBar), 5, 0, 1, 4);
+  column->addWidget(frame);
+  column->addStretch();
+  return page;
+}
+
 QTabWidget* NewDecoderTable(Ambrelin& app) {
   auto* table = new QTabWidget;
   table->setObjectName(Qs(C::DecoderTable.name));
@@ -167,7 +199,8 @@ QTabWidget* NewDecoderTable(Ambrelin& app) {
         : page == TunerPage    ? NewTunerPage(app)
         : page == ReceiverPage ? LabelPage({C::Cs8416Label00, C::Cs8416Label01, C::Cs8416Label02})
         : page == DspPage ? LabelPage({C::Cs49326LabelSignal, C::Cs49326LabelSample, C::Cs49326LabelChannel})
-                          : new QWidget;
+        : page == UpdatePage ? NewUpdatePage(app)
+                             : new QWidget;
     table->addTab(content, QString::fromUtf8(PageCaptions[page]));
   }
   return table;

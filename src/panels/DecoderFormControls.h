@@ -93,6 +93,23 @@ inline constexpr Control Cs8416Label02{"DecoderForm", "Cs8416Label02", "0x--   0
 inline constexpr Control Cs49326LabelSignal{"DecoderForm", "Cs49326LabelSignal", "Signal:"};
 inline constexpr Control Cs49326LabelSample{"DecoderForm", "Cs49326LabelSample", "Sample:"};
 inline constexpr Control Cs49326LabelChannel{"DecoderForm", "Cs49326LabelChannel", "Channel:"};
+// The "Update" page: the DSP flash images and their download.
+inline constexpr Control AudioFlashFrame{"DecoderForm", "AudioFlashFrame", " 升级Flash "};
+inline constexpr Control AudioFlashOpenEgg{"DecoderForm", "AudioFlashOpenEgg", "打开 Egg"};
+inline constexpr Control AudioFlashEggName{"DecoderForm", "AudioFlashEggName", ""};
+inline constexpr Control AudioFlashEggDate{"DecoderForm", "AudioFlashEggDate", ""};
+inline constexpr Control AudioFlashEggCodeSize{"DecoderForm", "AudioFlashEggCodeSize", "数据长度: 0x----"};
+inline constexpr Control AudioFlashEggCodeCount{"DecoderForm", "AudioFlashEggCodeCount", "数据大小: 0x----"};
+inline constexpr Control AudioFlashOpenFlash{"DecoderForm", "AudioFlashOpenFlash", "打开Flash"};
+inline constexpr Control AudioFlashFlashName{"DecoderForm", "AudioFlashFlashName", ""};
+inline constexpr Control AudioFlashFlashDate{"DecoderForm", "AudioFlashFlashDate", ""};
+inline constexpr Control AudioFlashFlashCodeSize{"DecoderForm", "AudioFlashFlashCodeSize", "数据长度: 0x----"};
+inline constexpr Control AudioFlashFlashCodeCount{"DecoderForm", "AudioFlashFlashCodeCount", "数据大小: 0x----"};
+inline constexpr Control AudioFlashDownload{"DecoderForm", "AudioFlashDownload", "升  级"};
+inline constexpr Control AudioFlashBurnInfo{"DecoderForm", "AudioFlashBurnInfo", "状态: ------"};
+inline constexpr Control AudioFlashBurnError{"DecoderForm", "AudioFlashBurnError", "出错: ------"};
+inline constexpr Control AudioFlashBurnTime{"DecoderForm", "AudioFlashBurnTime", "时间: ------"};
+inline constexpr Control AudioFlashBar{"DecoderForm", "AudioFlashBar", ""};
 
 inline constexpr Control All[] = {
     DecoderForm,
@@ -185,5 +202,21 @@ inline constexpr Control All[] = {
     Cs49326LabelSignal,
     Cs49326LabelSample,
     Cs49326LabelChannel,
+    AudioFlashFrame,
+    AudioFlashOpenEgg,
+    AudioFlashEggName,
+    AudioFlashEggDate,
+    AudioFlashEggCodeSize,
+    AudioFlashEggCodeCount,
+    AudioFlashOpenFlash,
+    AudioFlashFlashName,
+    AudioFlashFlashDate,
+    AudioFlashFlashCodeSize,
+    AudioFlashFlashCodeCount,
+    AudioFlashDownload,
+    AudioFlashBurnInfo,
+    AudioFlashBurnError,
+    AudioFlashBurnTime,
+    AudioFlashBar,
 };
 }  // namespace DecoderFormControls

@@ -2,17 +2,19 @@
 
 #include <QGridLayout>
 #include <QTabWidget>
+#include <span>
 
 #include "app/Widgets.h"
 #include "panels/HdmiFormControls.h"
 #include "panels/HdmiPanel.h"
+#include "panels/HdmiRegisters.h"
 
 namespace C = HdmiFormControls;
 
 namespace {
 
 constexpr const char* PageCaptions[] = {" Main ", "Switch", "Decoder", "Transmit", "Tab4", "Tab 5", "Tab 6", "Tab 7"};
-enum Page { MainPage };
+enum Page { MainPage, SwitchPage, DecoderPage, TransmitPage };
 
 QPushButton* Button(Ambrelin& app, Control c) {
   QPushButton* button = NewButton(c);
@@ -83,11 +85,82 @@ QWidget* NewMainPage(Ambrelin& app) {
   return page;
 }
 
+// A register label reads its register when clicked; a bit-field label only shows its placeholder.
+QLabel* RegisterLabel(Ambrelin& app, Control c) {
+  QLabel* label = NewLabel(c);
+  if (c.name.find("Bit") == std::string_view::npos) OnLabelClick(label, [&app, c] { HdmiRegisterLabel_Click(app, c); });
+  return label;
+}
+
+QWidget* NewSwitchPage(Ambrelin& app) {
+  auto* page = new QWidget;
+  auto* grid = new QGridLayout(page);
+  const Control labels[] = {C::Ad8197Label00, C::Ad8197Label01, C::Ad8197Label02};
+  const Control boxes[] = {C::Ad8197Text00, C::Ad8197Text01, C::Ad8197Text10};
+  for (int row = 0; row < 3; ++row) {
+    grid->addWidget(RegisterLabel(app, labels[row]), row, 0);
+    QLineEdit* box = NewTextBox(boxes[row]);
+    box->setFixedWidth(60);
+    OnDoubleClick(box, [&app, c = boxes[row]] { Ad8197Text_DblClick(app, c); });
+    grid->addWidget(box, row, 1);
+  }
+  grid->setRowStretch(3, 1);
+  grid->setColumnStretch(2, 1);
+  return page;
+}
+
+// One row per register label with its bit-field labels beside it, in the
+// order of the page's list, and the page's buttons below.
+QGridLayout* RegisterRows(Ambrelin& app, QWidget* page, std::span<const Control> controls) {
+  auto* grid = new QGridLayout(page);
+  int row = -1, column = 0;
+  for (Control c : controls) {
+    if (c.name.find("Label") == std::string_view::npos) continue;
+    const bool bit = c.name.find("Bit") != std::string_view::npos;
+    column = bit ? column + 1 : 0;
+    if (!bit) ++row;
+    grid->addWidget(RegisterLabel(app, c), row, column);
+  }
+  return grid;
+}
+
+QWidget* NewDecoderPage(Ambrelin& app) {
+  auto* page = new QWidget;
+  QGridLayout* grid = RegisterRows(app, page, C::DecoderPage);
+  QPushButton* read = NewButton(C::Ad9880CommandReadReg);
+  OnClick(read, [&app] { Ad9880CommandReadReg_Click(app); });
+  grid->addWidget(read, grid->rowCount(), 0);
+  return page;
+}
+
+QWidget* NewTransmitPage(Ambrelin& app) {
+  auto* page = new QWidget;
+  QGridLayout* grid = RegisterRows(app, page, C::TransmitPage);
+  const int row = grid->rowCount();
+  QPushButton* read = NewButton(C::Ad9889CommandReadReg);
+  OnClick(read, [&app] { Ad9889CommandReadReg_Click(app); });
+  grid->addWidget(read, row, 0);
+  QCheckBox* power = NewCheck(C::Ad9889CheckPower);
+  OnClick(power, [&app] { Ad9889CheckPower_Click(app); });
+  grid->addWidget(power, row, 1);
+  return page;
+}
+
+QWidget* NewPage(Ambrelin& app, int page) {
+  switch (page) {
+    case MainPage: return NewMainPage(app);
+    case SwitchPage: return NewSwitchPage(app);
+    case DecoderPage: return NewDecoderPage(app);
+    case TransmitPage: return NewTransmitPage(app);
+    default: return new QWidget;
+  }
+}
+
 QTabWidget* NewHdmiTable(Ambrelin& app) {
   auto* table = new QTabWidget;
   table->setObjectName(Qs(C::HdmiTable.name));
   for (int page = 0; page < static_cast<int>(std::size(PageCaptions)); ++page)
-    table->addTab(page == MainPage ? NewMainPage(app) : new QWidget, QString::fromUtf8(PageCaptions[page]));
+    table->addTab(NewPage(app, page), QString::fromUtf8(PageCaptions[page]));
   return table;
 }
 

@@ -50,7 +50,10 @@ const char* Kind(std::string_view name) {
   const std::pair<std::string_view, const char*> kinds[] = {
       {"DecoderOption", "QRadioButton"}, {"DecoderCheck", "QCheckBox"}, {"DecoderButton", "QPushButton"},
       {"DecoderFrame", "QGroupBox"},     {"DecoderText", "QLineEdit"},  {"DecoderBar", "QSlider"},
-      {"DecoderTable", "QTabWidget"},    {"Cs", "QLabel"},              {"DecoderForm", "QWidget"}};
+      {"DecoderTable", "QTabWidget"},    {"Cs", "QLabel"},              {"DecoderForm", "QWidget"},
+      {"AudioFlashOpen", "QPushButton"}, {"AudioFlashDownload", "QPushButton"}, {"AudioFlashEggName", "QLineEdit"},
+      {"AudioFlashFlashName", "QLineEdit"}, {"AudioFlashBar", "QProgressBar"}, {"AudioFlashFrame", "QGroupBox"},
+      {"AudioFlash", "QLabel"}};
   for (auto [prefix, kind] : kinds)
     if (name.starts_with(prefix)) return kind;
   return "";
@@ -93,7 +96,8 @@ class DecoderFormTest : public QObject {
     QVERIFY(rig.Get<QGroupBox>(C::DecoderFrameNoise)->isAncestorOf(rig.controls.Find(C::DecoderCheckNoiseAuto)));
     QVERIFY(rig.Get<QGroupBox>(C::DecoderFrameSizeFront)->isAncestorOf(rig.controls.Find(C::DecoderOptionSizeFrontNone)));
     QVERIFY(rig.Get<QGroupBox>(C::DecoderFrameSize)->isAncestorOf(rig.controls.Find(C::DecoderFrameSizeBackCh)));
-    for (int empty : {1, 5, 6, 7, 8}) QVERIFY(table->widget(empty)->findChildren<QWidget*>().isEmpty());
+    QVERIFY(table->widget(8)->isAncestorOf(rig.controls.Find(C::AudioFlashFrame)));
+    for (int empty : {1, 5, 6, 7}) QVERIFY(table->widget(empty)->findChildren<QWidget*>().isEmpty());
   }
 
   void clicksPutTheirFramesOnThePort() {

@@ -1,0 +1,141 @@
+// The register dump and the memory batch of ambrelin-cli against
+// ambrelin-unit over a real pseudo-terminal.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+  std::stringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+const std::string DataHome = ::testing::TempDir() + "hdmi-e2e-data";
+
+CliRun Cli(const std::vector<std::string>& args) {
+  const std::string err = ::testing::TempDir() + "hdmi-cli-" + std::to_string(getpid()) + ".err";
+  std::string command = "XDG_DATA_HOME='" + DataHome + "' " + AMBRELIN_CLI;
+  for (const auto& arg : args) command += " '" + arg + "'";
+  command += " 2>" + err;
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  char buffer[256];
+  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, Slurp(err)};
+}
+
+// One ambrelin-unit for a test, its received frames logged to a file.
+struct Unit {
+  pid_t pid = -1;
+  std::string device, logPath;
+
+  explicit Unit(const char* knob = nullptr)
+      : logPath(::testing::TempDir() + "hdmi-unit-" + std::to_string(getpid()) + ".log") {
+    int out[2];
+    if (pipe(out) != 0) return;
+    pid = fork();
+    if (pid == 0) {
+      dup2(out[1], STDOUT_FILENO);
+      FILE* log = std::fopen(logPath.c_str(), "w");
+      dup2(fileno(log), STDERR_FILENO);
+      execl(AMBRELIN_UNIT, AMBRELIN_UNIT, "--log", "--quiet", knob, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(out[1]);
+    char c;
+    while (read(out[0], &c, 1) == 1 && c != '\n') device += c;
+    close(out[0]);
+  }
+  ~Unit() {
+    if (pid > 0) {
+      kill(pid, SIGTERM);
+      waitpid(pid, nullptr, 0);
+    }
+  }
+  std::vector<std::string> Frames() {
+    std::vector<std::string> lines;
+    std::istringstream log(Slurp(logPath));
+    for (std::string line; std::getline(log, line);) lines.push_back(line);
+    return lines;
+  }
+};
+
+// The bytes of a dump text's rows.
+std::vector<uint8_t> RowBytes(const std::string& dump) {
+  std::vector<uint8_t> bytes;
+  std::istringstream text(dump);
+  for (std::string line; std::getline(text, line);) {
+    if (line.size() < 5 || line[4] != ':') continue;
+    std::istringstream cells(line.substr(5));
+    for (std::string cell; cells >> cell;) bytes.push_back(static_cast<uint8_t>(std::stoi(cell, nullptr, 16)));
+  }
+  return bytes;
+}
+
+TEST(CliHdmi, DumpReadsEveryRegisterInTurnAndSeesAnEarlierWrite) {
+  Unit unit;
+  ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u) << "the unit did not start";
+  ASSERT_EQ(Cli({"send", "--port", unit.device, "--address", "3", "0500 0031 4110"}).status, 0);
+  const CliRun run = Cli({"hdmi-dump", "--port", unit.device, "--chip", "9889"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.rfind(";    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F \r\n\r\n0000:", 0), 0u);
+  EXPECT_NE(run.out.find("\r\n000F:"), std::string::npos);
+  const std::vector<uint8_t> registers = RowBytes(run.out);
+  ASSERT_EQ(registers.size(), 256u);
+  EXPECT_EQ(registers[0x41], 0x10);
+
+  const std::vector<std::string> frames = unit.Frames();
+  ASSERT_EQ(frames.size(), 1u + 256u);
+  EXPECT_EQ(frames[1], "rx 55 00 03 58 01 06 05 00 00 30 00 00 94 AA");
+  for (int reg = 0; reg < 256; ++reg) {
+    char expected[24];
+    std::snprintf(expected, sizeof expected, "05 00 00 30 %02X 00", reg);
+    EXPECT_NE(frames[1 + reg].find(expected), std::string::npos) << frames[1 + reg];
+  }
+
+  const std::string out = ::testing::TempDir() + "hdmi-dump.bin";
+  ASSERT_EQ(Cli({"hdmi-dump", "--port", unit.device, "--chip", "9889", "--out", out}).status, 0);
+  const std::string file = Slurp(out);
+  EXPECT_EQ(std::vector<uint8_t>(file.begin(), file.end()), registers);
+}
+
+TEST(CliHdmi, SilentUnitEndsTheDumpWithTheTimeout) {
+  Unit unit("--silent");
+  ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u) << "the unit did not start";
+  const CliRun run = Cli({"hdmi-dump", "--port", unit.device, "--chip", "9880"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "写入:超时错0x0\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(unit.Frames().size(), 1u) << "nothing after the register that failed";
+}
+
+TEST(CliHdmi, BatchRefusesABadPortTextAndStillSavesItsFile) {
+  Unit unit;
+  const std::string result = DataHome + "/VellDebuger/VellBatchRead1.Bin";
+  std::filesystem::remove(result);
+  const CliRun run = Cli({"batch", "--port", unit.device, "--port-text", "3A", "--read"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("BatchCommandRW,出错"), std::string::npos) << run.err;
+  EXPECT_EQ(Slurp(result), std::string(256, '\0'));
+  EXPECT_TRUE(unit.Frames().empty());
+  EXPECT_EQ(Cli({"batch", "--port", unit.device, "--port-text", "3A:10"}).status, 64);
+  EXPECT_EQ(Cli({"hdmi-dump", "--port", unit.device, "--chip", "8197"}).status, 64);
+}
+
+}  // namespace
