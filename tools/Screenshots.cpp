@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
   StartUp(app);
 
   Shoot(controls.Window(BurnDesktopControls::BurnDesktop.window), folder + "/burner.png");
-  ShootPages(controls, DesktopFormControls::MainTable, folder, "main", {0, 1, 3, 4, 8});
-  ShootPages(controls, DecoderFormControls::DecoderTable, folder, "decoder", {0, 2});
-  ShootPages(controls, HdmiFormControls::HdmiTable, folder, "hdmi", {0});
+  ShootPages(controls, DesktopFormControls::MainTable, folder, "main", {0, 1, 2, 3, 4, 8});
+  ShootPages(controls, DecoderFormControls::DecoderTable, folder, "decoder", {0, 2, 8});
+  ShootPages(controls, HdmiFormControls::HdmiTable, folder, "hdmi", {0, 1, 3});
   const std::string letters = "ABCDEFGH";
   for (size_t box = 0; box < letters.size(); ++box) controls.SetText(OrderBoxes[box], letters.substr(box, 1));
   CharButtonBorn_Click(controls);
