@@ -2,80 +2,34 @@
 // real pseudo-terminal, the flash the unit ends with compared with the image.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
+#include "RunCli.h"
+
 namespace {
-
-std::string Slurp(const std::string& path) {
-  std::stringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
-}
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  const std::string err = ::testing::TempDir() + "burn-" + std::to_string(getpid()) + ".err";
-  std::string command = AMBRELIN_CLI;
-  for (const auto& arg : args) command += " '" + arg + "'";
-  FILE* pipe = popen((command + " 2>" + err).c_str(), "r");
-  std::string out;
-  char buffer[256];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, Slurp(err)};
-}
 
 // One unit per test, so each starts with an erased flash; its flash is
 // written out when it stops.
 struct Unit {
-  pid_t pid = -1;
-  std::string device;
   std::string flash = ::testing::TempDir() + "flash-" + std::to_string(getpid()) + "-";
-  std::string log = ::testing::TempDir() + "boot-" + std::to_string(getpid()) + ".log";
+  UnitProcess process;
+  std::string& device = process.device;
+  std::string& log = process.log;
 
-  explicit Unit(std::vector<std::string> options) {
-    options.insert(options.begin(), {AMBRELIN_UNIT, "--quiet", "--log", "--boot-flash", flash});
-    int out[2];
-    if (pipe(out) != 0) return;
-    pid = fork();
-    if (pid == 0) {
-      dup2(out[1], STDOUT_FILENO);
-      FILE* errors = std::fopen(log.c_str(), "w");
-      dup2(fileno(errors), STDERR_FILENO);
-      std::vector<char*> argv;
-      for (auto& o : options) argv.push_back(o.data());
-      argv.push_back(nullptr);
-      execv(AMBRELIN_UNIT, argv.data());
-      _exit(127);
-    }
-    close(out[1]);
-    char c;
-    while (read(out[0], &c, 1) == 1 && c != '\n') device += c;
-    close(out[0]);
+  explicit Unit(std::vector<std::string> options) : process(WithFlash(std::move(options), flash)) {}
+  static std::vector<std::string> WithFlash(std::vector<std::string> options, const std::string& flash) {
+    options.insert(options.begin(), {"--quiet", "--log", "--boot-flash", flash});
+    return options;
   }
   // Stops the unit and returns the flash of the target.
   std::string Stop(int target) {
-    if (pid > 0) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-      pid = -1;
-    }
+    process.Stop();
     return Slurp(flash + std::to_string(target) + ".bin");
   }
-  ~Unit() { Stop(0); }
 };
 
 // The sample shipped in the repository, found from this file's own place.
@@ -101,7 +55,7 @@ std::string SampleImage() {
 TEST(CliBurn, SampleImageVerifiesOnA512ByteBlockChip) {
   Unit unit({"--chip", "0832"});
   ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u);
-  const CliRun run = Cli({"burn", "--port", unit.device, "--target", "1", "--lang", "en", "--reboot", Sample()});
+  const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "1", "--lang", "en", "--reboot", Sample()});
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   for (const char* text : {"State: Find...", "State: Start", "Del  : Del Ok", "Burn : Burn Ok", "State: Check Ok",
                            "Total: 1", "State: Finish"})
@@ -116,7 +70,7 @@ TEST(CliBurn, SampleImageVerifiesOnA512ByteBlockChip) {
 
 TEST(CliBurn, RefusingUnitFailsInChinese) {
   Unit unit({"--chip", "0003", "--boot-refuse", "1", "--no-wire"});
-  const CliRun run = Cli({"burn", "--port", unit.device, "--target", "2", Sample()});
+  const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "2", Sample()});
   EXPECT_EQ(run.status, 1) << run.out;
   EXPECT_NE(run.out.find("删除: 错误\n"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("出错: 100\n"), std::string::npos) << run.out;
@@ -124,17 +78,17 @@ TEST(CliBurn, RefusingUnitFailsInChinese) {
 
 TEST(CliBurn, OversizedImageAndBadUsage) {
   Unit unit({"--chip", "0101", "--no-wire"});
-  const CliRun run = Cli({"burn", "--port", unit.device, "--target", "1", Sample()});
+  const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "1", Sample()});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("检测:版本错\n"), std::string::npos) << run.out;
-  EXPECT_EQ(Cli({"burn", "--port", unit.device, Sample()}).status, 64) << "a target or a script";
-  EXPECT_EQ(Cli({"burn", "--port", unit.device, "--target", "7", Sample()}).status, 64);
-  EXPECT_EQ(Cli({"burn", "--port", "/dev/no-such-port", "--target", "1", Sample()}).status, 2);
+  EXPECT_EQ(RunCli({"burn", "--port", unit.device, Sample()}).status, 64) << "a target or a script";
+  EXPECT_EQ(RunCli({"burn", "--port", unit.device, "--target", "7", Sample()}).status, 64);
+  EXPECT_EQ(RunCli({"burn", "--port", "/dev/no-such-port", "--target", "1", Sample()}).status, 2);
 }
 
 TEST(CliBurn, RestartRequest) {
   Unit unit({"--no-wire"});
-  EXPECT_EQ(Cli({"restart", "--port", unit.device, "--target", "3"}).status, 0);
+  EXPECT_EQ(RunCli({"restart", "--port", unit.device, "--target", "3"}).status, 0);
   unit.Stop(0);
   EXPECT_NE(Slurp(unit.log).find("rx 55 00 03 58 01 04 00 00 00 01 5E AA"), std::string::npos) << Slurp(unit.log);
 }

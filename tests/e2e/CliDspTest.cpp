@@ -14,37 +14,20 @@ namespace {
 
 // One unit for one test, with its own knobs; its flash is written out when it ends.
 struct DspUnit {
-  pid_t pid = -1;
-  std::string device, flashPath = ::testing::TempDir() + "dsp-flash-" + std::to_string(getpid()) + ".bin";
+  std::string flashPath = ::testing::TempDir() + "dsp-flash-" + std::to_string(getpid()) + ".bin";
+  UnitProcess process;
+  std::string& device = process.device;
 
-  explicit DspUnit(std::vector<std::string> knobs) {
-    knobs.insert(knobs.begin(), {AMBRELIN_UNIT, "--quiet", "--dsp-flash", flashPath});
-    std::vector<char*> argv;
-    for (auto& knob : knobs) argv.push_back(knob.data());
-    argv.push_back(nullptr);
-    int out[2];
-    if (pipe(out) != 0) return;
-    pid = fork();
-    if (pid == 0) {
-      dup2(out[1], STDOUT_FILENO);
-      execv(AMBRELIN_UNIT, argv.data());
-      _exit(127);
-    }
-    close(out[1]);
-    char c;
-    while (read(out[0], &c, 1) == 1 && c != '\n') device += c;
-    close(out[0]);
+  explicit DspUnit(std::vector<std::string> knobs) : process(WithFlash(std::move(knobs), flashPath)) {}
+  static std::vector<std::string> WithFlash(std::vector<std::string> knobs, const std::string& flash) {
+    knobs.insert(knobs.begin(), {"--quiet", "--dsp-flash", flash});
+    return knobs;
   }
   // Ends the unit and gives its flash.
   std::string Flash() {
-    if (pid > 0) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-      pid = -1;
-    }
+    process.Stop();
     return Slurp(flashPath);
   }
-  ~DspUnit() { Flash(); }
 };
 
 std::string Write(const std::string& name, const std::string& content) {

@@ -1,76 +1,35 @@
 // The register dump and the memory batch of ambrelin-cli against
 // ambrelin-unit over a real pseudo-terminal.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "RunCli.h"
+
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-std::string Slurp(const std::string& path) {
-  std::stringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
-}
 
 const std::string DataHome = ::testing::TempDir() + "hdmi-e2e-data";
 
-CliRun Cli(const std::vector<std::string>& args) {
-  const std::string err = ::testing::TempDir() + "hdmi-cli-" + std::to_string(getpid()) + ".err";
-  std::string command = "XDG_DATA_HOME='" + DataHome + "' " + AMBRELIN_CLI;
-  for (const auto& arg : args) command += " '" + arg + "'";
-  command += " 2>" + err;
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  char buffer[256];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, Slurp(err)};
-}
+CliRun Cli(const std::vector<std::string>& args) { return RunCli(args, "XDG_DATA_HOME='" + DataHome + "'"); }
 
 // One ambrelin-unit for a test, its received frames logged to a file.
 struct Unit {
-  pid_t pid = -1;
-  std::string device, logPath;
+  UnitProcess process;
+  std::string& device = process.device;
 
-  explicit Unit(const char* knob = nullptr)
-      : logPath(::testing::TempDir() + "hdmi-unit-" + std::to_string(getpid()) + ".log") {
-    int out[2];
-    if (pipe(out) != 0) return;
-    pid = fork();
-    if (pid == 0) {
-      dup2(out[1], STDOUT_FILENO);
-      FILE* log = std::fopen(logPath.c_str(), "w");
-      dup2(fileno(log), STDERR_FILENO);
-      execl(AMBRELIN_UNIT, AMBRELIN_UNIT, "--log", "--quiet", knob, static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(out[1]);
-    char c;
-    while (read(out[0], &c, 1) == 1 && c != '\n') device += c;
-    close(out[0]);
-  }
-  ~Unit() {
-    if (pid > 0) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-    }
+  explicit Unit(const char* knob = nullptr) : process(Options(knob)) {}
+  static std::vector<std::string> Options(const char* knob) {
+    std::vector<std::string> options{"--log", "--quiet"};
+    if (knob) options.emplace_back(knob);
+    return options;
   }
   std::vector<std::string> Frames() {
     std::vector<std::string> lines;
-    std::istringstream log(Slurp(logPath));
+    std::istringstream log(Slurp(process.log));
     for (std::string line; std::getline(log, line);) lines.push_back(line);
     return lines;
   }

@@ -1,10 +1,8 @@
 // ambrelin-cli against ambrelin-unit over a real pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <algorithm>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "RunCli.h"
 
@@ -12,35 +10,12 @@ namespace {
 
 // The unit runs for the whole suite; its log shows what reached it.
 struct Unit {
-  pid_t pid = -1;
-  std::string device, logPath = ::testing::TempDir() + "unit-" + std::to_string(getpid()) + ".log";
+  UnitProcess process{{"--log", "--quiet"}};
+  std::string& device = process.device;
   size_t logSeen = 0;
-
-  Unit() {
-    int out[2];
-    if (pipe(out) != 0) return;
-    pid = fork();
-    if (pid == 0) {
-      dup2(out[1], STDOUT_FILENO);
-      FILE* log = std::fopen(logPath.c_str(), "w");
-      dup2(fileno(log), STDERR_FILENO);
-      execl(AMBRELIN_UNIT, AMBRELIN_UNIT, "--log", "--quiet", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(out[1]);
-    char c;
-    while (read(out[0], &c, 1) == 1 && c != '\n') device += c;
-    close(out[0]);
-  }
-  ~Unit() {
-    if (pid > 0) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-    }
-  }
   // Frames received since the last call.
   std::string Received() {
-    const std::string log = Slurp(logPath);
+    const std::string log = Slurp(process.log);
     std::string fresh = log.substr(std::min(logSeen, log.size()));
     logSeen = log.size();
     return fresh;
