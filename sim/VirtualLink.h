@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <random>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +37,22 @@ struct VirtualPump : EventPump {
   Scheduler& scheduler;
 };
 
+// Faults of a poor line, drawn from `random` so a seed repeats them. Per byte,
+// in either direction: dropped, one bit flipped, sent twice, or preceded by a
+// noise byte. Per reply: delivered as two receive events, or held back a
+// further lateMin..lateMax seconds. All off by default.
+struct WireFaults {
+  double drop = 0, corrupt = 0, duplicate = 0, noise = 0;
+  double split = 0, late = 0;
+  double lateMin = 0.5, lateMax = 3;
+  std::mt19937 random{1};
+};
+
+// What the faults did, for one direction of the line.
+struct WireFaultCount {
+  int dropped = 0, corrupted = 0, duplicated = 0, noise = 0, split = 0, late = 0;
+};
+
 struct FakePort : SerialPort {
   FakePort(Scheduler& s, SimUnit& u) : scheduler(s), unit(u) {}
   std::map<int, std::string> Ports() override;
@@ -64,6 +81,9 @@ struct FakePort : SerialPort {
   // Bumped on every close, so that bytes still on the wire to a port that
   // was closed in the meantime are lost as they would be.
   uint64_t session = 0;
+
+  WireFaults faults;
+  WireFaultCount toUnitFaults, toHostFaults;
 };
 
 // Everything a job test needs, wired together:
