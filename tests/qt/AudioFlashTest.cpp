@@ -5,7 +5,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "Fakes.h"
+#include "QtRig.h"
 #include "app/QtControls.h"
 #include "app/Widgets.h"
 #include "app/Windows.h"
@@ -19,25 +19,11 @@ namespace {
 
 constexpr int UpdatePage = 8;
 
-struct Rig {
-  QTemporaryDir folder;
-  QtControls controls;
-  VirtualLink link;
-  RecordedDialogs dialogs;
-  MapSettings settings;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
+struct Rig : QtRig {
   Rig() {
-    RegisterWindows(controls, app);
     link.port.Open(1, "38400,N,8,1");
-    link.port.Received = [this](auto bytes) { ReceiveEvent(app.link, bytes); };
     controls.SetVisible(C::DecoderForm, true);
     controls.SetIndex(C::DecoderTable, UpdatePage);
-  }
-  template <typename W>
-  W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
   }
   void Click(Control c) { QTest::mouseClick(Get<QAbstractButton>(c), Qt::LeftButton); }
   std::string File(const char* name, const std::string& content) {

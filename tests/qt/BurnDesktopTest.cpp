@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Fakes.h"
+#include "QtRig.h"
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
 #include "app/QtControls.h"
@@ -28,23 +28,7 @@ namespace Burner = BurnDesktopControls;
 namespace {
 
 // The windows over the in-process unit.
-struct Rig {
-  QTemporaryDir folder;
-  QtControls controls;
-  VirtualLink link;
-  RecordedDialogs dialogs;
-  MapSettings settings;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
-  Rig() {
-    link.port.Received = [this](std::span<const uint8_t> b) { ReceiveEvent(app.link, b); };
-    RegisterWindows(controls, app);
-  }
-  template <typename W>
-  W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
-  }
+struct Rig : QtRig {
   void Click(Control c) { Get<QAbstractButton>(c)->click(); }
   QString Text(Control c) { return Qs(controls.Text(c)); }
 };

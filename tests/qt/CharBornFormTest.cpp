@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Fakes.h"
+#include "QtRig.h"
 #include "app/Widgets.h"
 #include "app/Windows.h"
 #include "fontgen/CharBorn.h"
@@ -17,22 +17,9 @@ namespace C = CharBornFormControls;
 
 namespace {
 
-struct Rig {
-  QTemporaryDir folder;
-  QtControls controls;
-  VirtualLink link;
-  RecordedDialogs dialogs;
-  MapSettings settings;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
+struct Rig : QtRig {
   Rig() {
-    RegisterWindows(controls, app);
     controls.SetVisible(C::CharBornForm, true);
-  }
-  template <typename W>
-  W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
   }
   // A check or option button takes clicks on its box and caption only, not on
   // the whole width its layout gives it.

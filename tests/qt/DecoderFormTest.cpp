@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Fakes.h"
+#include "QtRig.h"
 #include "app/QtControls.h"
 #include "app/Widgets.h"
 #include "app/Windows.h"
@@ -17,24 +17,10 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-struct Rig {
-  QTemporaryDir folder;
-  QtControls controls;
-  VirtualLink link;
-  FakePort& port = link.port;
-  RecordedDialogs dialogs;
-  MapSettings settings;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
+struct Rig : QtRig {
   Rig() {
-    RegisterWindows(controls, app);
     port.Open(1, "38400,N,8,1");
     controls.SetVisible(C::DecoderForm, true);
-  }
-  template <typename W>
-  W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
   }
   // Clicks the control on its page, as a user would.
   void Click(Control c, int page) {

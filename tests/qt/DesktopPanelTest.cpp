@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Fakes.h"
+#include "QtRig.h"
 #include "app/DesktopForm.h"
 #include "app/DesktopFormControls.h"
 #include "app/QtControls.h"
@@ -23,23 +23,9 @@ namespace {
 
 constexpr int FunctionPage = 3, LevelPage = 4;
 
-struct Rig {
-  QTemporaryDir folder;
-  QtControls controls;
-  VirtualLink link;
-  FakePort& port = link.port;
-  RecordedDialogs dialogs;
-  MapSettings settings;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
+struct Rig : QtRig {
   Rig() {
     link.port.present = {{3, "/dev/ttyFake3"}};
-    RegisterWindows(controls, app);
-  }
-  template <typename W>
-  W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
   }
   QWidget* Page(int page) { return Get<QTabWidget>(Main::MainTable)->widget(page); }
   // Address byte and command bytes of the last frame written.

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <span>
 
+#include "QtRig.h"
 #include "app/BurnAboutControls.h"
 #include "app/BurnDesktopControls.h"
 #include "app/Desktop.h"
@@ -21,7 +22,6 @@
 #include "panels/DecoderFormControls.h"
 #include "panels/HdmiFormControls.h"
 #include "sim/VirtualLink.h"
-#include "Fakes.h"
 
 namespace Main = DesktopFormControls;
 namespace Burner = BurnDesktopControls;
@@ -29,25 +29,11 @@ namespace Burner = BurnDesktopControls;
 namespace {
 
 // One program's worth of windows over fakes.
-struct Rig {
-  QTemporaryDir folder;
-  QtControls controls;
-  VirtualLink link;
-  FakePort& port = link.port;
-  RecordedDialogs dialogs;
-  MapSettings settings;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
+struct Rig : QtRig {
   Rig() {
     // COM3 and COM5 exist; only COM3 is free.
     link.port.present = {{3, "/dev/ttyFake3"}, {5, "/dev/ttyFake5"}};
     link.port.busy = 5;
-    RegisterWindows(controls, app);
-  }
-  template <typename W>
-  W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
   }
 };
 

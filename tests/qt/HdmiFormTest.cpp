@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Fakes.h"
+#include "QtRig.h"
 #include "app/QtControls.h"
 #include "app/Widgets.h"
 #include "app/Windows.h"
@@ -16,23 +16,9 @@ namespace C = HdmiFormControls;
 
 namespace {
 
-struct Rig {
-  QTemporaryDir folder;
-  QtControls controls;
-  VirtualLink link;
-  std::vector<std::vector<uint8_t>>& writes = link.port.writes;
-  RecordedDialogs dialogs;
-  MapSettings settings;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
+struct Rig : QtRig {
   Rig() {
-    RegisterWindows(controls, app);
     link.port.Open(1, "38400,N,8,1");
-  }
-  template <typename W>
-  W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
   }
   // Laid out, so a click lands where a user's would.
   QWidget* Shown() {
