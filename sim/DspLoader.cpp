@@ -68,5 +68,5 @@ std::optional<std::vector<uint8_t>> DspAnswer(DspLoader& loader, double baud, co
   }
   const bool done = !refused && Carry(loader, request.data);
   const uint8_t address = Take(loader.misaddressed) ? DspLoaderAddress : 0x00;
-  return BuildFrame({UnitReplyType, address, request.sequence, {0x44, 0x49, 0x70, done ? DspDone : DspFailed}});
+  return BuildFrame({UnitReplyType, address, loader.echoes ? request.sequence : uint8_t{0}, {0x44, 0x49, 0x70, done ? DspDone : DspFailed}});
 }

@@ -32,6 +32,9 @@ struct DspLoader {
   std::mt19937 random{1};
   // The next K answers carry the loader's own address instead of the host's.
   int misaddressed = 0;
+  // Answers carry the request's sequence number; a loader that does not
+  // echo it answers with 0.
+  bool echoes = true;
   // Commands carried out.
   int pings = 0, erases = 0, writes = 0;
 };

@@ -1,10 +1,12 @@
 #include "dspflash/FlashDownload.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dspflash/NumberText.h"
 #include "images/CodeBuffer.h"
@@ -31,6 +33,12 @@ struct Job {
   int64_t errors = 0;
   int32_t address = 0;
   double start = 0;
+  // Whether the loader answers with the sequence number of the request. When
+  // it does, only the sends of the command in hand can acknowledge it: a late
+  // or doubled "Done" for an earlier command would otherwise cover a write
+  // that never reached the loader.
+  bool echoes = false;
+  std::vector<uint8_t> sent;
 };
 
 void Info(Ambrelin& a, const std::string& text) { a.controls.SetText(C::AudioFlashBurnInfo, text); }
@@ -42,29 +50,40 @@ void CountError(Job& job) {
   job.a.controls.SetText(C::AudioFlashBurnError, "出错:" + NumberText(job.errors));
 }
 
-// Waits for the flash loader's answer until the deadline. Frames that are not
-// the loader's answer to the host are dropped and the wait goes on; so is a
-// refusal when only a success counts (the ping).
-Reply Await(Ambrelin& a, double deadline, bool refusalCounts) {
-  LinkState& link = a.link;
+// Waits for the flash loader's answer to the command in hand until the
+// deadline. Other frames are dropped and the wait goes on; so is a refusal
+// when only a success counts (the ping).
+Reply Await(Job& job, double deadline, bool refusalCounts) {
+  LinkState& link = job.a.link;
   for (;;) {
-    a.pump.WaitUntil(deadline, [&link] { return !link.ReplyWanted || link.RxFrameReady; });
+    job.a.pump.WaitUntil(deadline, [&link] { return !link.ReplyWanted || link.RxFrameReady; });
     if (!link.ReplyWanted) return Reply::Stopped;
-    if (!link.RxFrameReady) return Reply::Timeout;
+    if (!link.RxFrameReady) {
+      // A wait this long means the buffer holds no reply still to come, only
+      // the front of a frame whose length byte the line damaged; kept, it would
+      // swallow the answers to the next sends.
+      link.RxCount = 0;
+      return Reply::Timeout;
+    }
     link.RxFrameReady = false;
     const auto& f = link.RxFrame;
     const bool fromLoader = f[2] == HostAddress && f[5] >= 4 && f[6] == 0x44 && f[7] == 0x49 && f[8] == 0x70;
-    if (!fromLoader) continue;
+    if (!fromLoader || (job.echoes && std::find(job.sent.begin(), job.sent.end(), f[4]) == job.sent.end())) continue;
     if (f[9] == LoaderDone) return Reply::Done;
     if (f[9] == LoaderFailed && refusalCounts) return Reply::Failed;
   }
 }
 
-// Up to 11 pings, a second each, until the loader answers one.
-Reply Handshake(Ambrelin& a) {
+// Up to 11 pings, a second each, until the loader answers one. Its answer
+// tells whether it echoes sequence numbers.
+Reply Handshake(Job& job) {
+  Ambrelin& a = job.a;
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     TxByHex(a, LoaderAddress, "444970 10");
-    const Reply reply = Await(a, a.pump.Now() + PingWait, false);
+    job.sent.push_back(a.link.TxSequence);
+    const Reply reply = Await(job, a.pump.Now() + PingWait, false);
+    if (reply == Reply::Done)
+      job.echoes = std::find(job.sent.begin(), job.sent.end(), a.link.RxFrame[4]) != job.sent.end();
     if (reply != Reply::Timeout) return reply;
   }
   return Reply::Timeout;
@@ -72,9 +91,11 @@ Reply Handshake(Ambrelin& a) {
 
 // One command, sent again after each timeout, up to 11 times.
 Reply Exchange(Job& job, const std::function<void()>& send) {
+  job.sent.clear();
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     send();
-    const Reply reply = Await(job.a, job.a.pump.Now() + CommandWait, true);
+    job.sent.push_back(job.a.link.TxSequence);
+    const Reply reply = Await(job, job.a.pump.Now() + CommandWait, true);
     if (reply != Reply::Timeout) return reply;
     CountError(job);
   }
@@ -128,14 +149,14 @@ void ShowProgress(Job& job) {
 
 void Download(Ambrelin& a) {
   Info(a, "等待: 等待中...");
-  const Reply found = Handshake(a);
+  Job job{a};
+  const Reply found = Handshake(job);
   if (found == Reply::Timeout) Info(a, "等待: 找不到目标");
   if (found != Reply::Done) return;
 
   a.link.RxFrameReady = false;
   Info(a, "等待: 已找到目标");
   a.controls.SetText(C::AudioFlashBurnError, "出错: ------");
-  Job job{a};
   job.start = a.pump.Now();
   while (job.address < FlashSize) {
     if (job.address % SectorSize == 0 && !Erase(job)) return;

@@ -208,6 +208,48 @@ TEST_F(Download, ElevenTimeoutsEndTheJobWhereItStands) {
   EXPECT_FALSE(u.app.link.ReplyWanted);
 }
 
+TEST_F(Download, WhatArrivesWhileAWriteIsLostDoesNotCoverIt) {
+  // The first write never reaches the loader. Meanwhile a doubled "Done" of
+  // the erase arrives, or the front of an answer whose length byte the line
+  // damaged. Either way the write must go again once its wait runs out, and
+  // the answers after it must be heard.
+  for (int arrival = 0; arrival < 2; ++arrival) {
+    TestApp u;
+    u.link.port.Open(1, "38400,N,8,1");
+    u.link.port.Received = [&](auto bytes) { ReceiveEvent(u.app.link, bytes); };
+    u.link.unit.dsp.write.silent = 1;
+    uint8_t eraseSequence = 0;
+    u.controls.textChanged = [&](Control c, std::string_view text) {
+      if (c.name != C::AudioFlashBurnInfo.name) return;
+      if (text == "删除:0x0") eraseSequence = static_cast<uint8_t>(u.app.link.TxSequence + 1);
+      if (text == "烧录: 0x0" && u.link.unit.received.size() == 2)
+        At(u.link.scheduler, u.link.pump.Now() + 0.5, [&] {
+          const Bytes stale = BuildFrame({UnitReplyType, 0x00, eraseSequence, {0x44, 0x49, 0x70, DspDone}});
+          const Bytes damaged{0x55, UnitReplyType, 0x00, static_cast<uint8_t>(0x55 + UnitReplyType), 0x07, 0xF0};
+          ReceiveEvent(u.app.link, arrival == 0 ? stale : damaged);
+        });
+      if (text == "烧录: 0x100") AudioFlashDownload_Click(u.app);
+    };
+    AudioFlashDownload_Click(u.app);
+    std::vector<uint32_t> writes;
+    for (const SimFrame& f : u.link.unit.received)
+      if (f.data[3] == DspWrite) writes.push_back(uint32_t(f.data[6]) << 8 | f.data[7]);
+    EXPECT_EQ(writes, (std::vector<uint32_t>{0x00, 0x00, 0x80})) << arrival;
+    EXPECT_EQ(u.controls.Text(C::AudioFlashBurnError), "出错: 1") << arrival;
+    EXPECT_NEAR(u.link.pump.Now(), 3.0, 0.1) << arrival;
+  }
+}
+
+TEST_F(Download, ALoaderThatDoesNotEchoTheSequenceIsStillHeard) {
+  std::fill(a.code.Buffer.begin(), a.code.Buffer.end(), 0xA5);
+  dsp.echoes = false;
+  dsp.write.silent = 2;
+  AudioFlashDownload_Click(a);
+  EXPECT_EQ(Text(C::AudioFlashBurnInfo), "烧录: 完成");
+  EXPECT_TRUE(dsp.flash == a.code.Buffer);
+  EXPECT_EQ(Text(C::AudioFlashBurnError), "出错: 2");
+}
+
 TEST_F(Download, SecondClickStopsWithinOneWait) {
   ClickAt(5.0);
   AudioFlashDownload_Click(a);
