@@ -55,6 +55,12 @@ void FakePort::Close() {
   ++session;
 }
 
+void FakePort::Vanish() {
+  if (!opened) return;
+  Close();
+  if (Lost) Lost();
+}
+
 bool FakePort::IsOpen() { return opened != 0; }
 
 namespace {

@@ -61,6 +61,8 @@ struct FakePort : SerialPort {
   bool Open(int number, std::string_view settings) override;
   bool SetSettings(std::string_view settings) override;
   void Close() override;
+  // The adapter is pulled out: the port closes and reports it lost.
+  void Vanish();
   bool IsOpen() override;
   void Write(std::span<const uint8_t>) override;
 

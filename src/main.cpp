@@ -4,6 +4,7 @@
 #include "app/DesktopForm.h"
 #include "app/QtPlatform.h"
 #include "app/Windows.h"
+#include "link/ComPort.h"
 #include "link/QtSerialPort.h"
 #include "link/TxRx.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   QtControls controls;
   Ambrelin app{controls, port, pump, dialogs, settings, DataFolder()};
   port.Received = [&app](std::span<const uint8_t> bytes) { ReceiveEvent(app.link, bytes); };
+  port.Lost = [&app] { PortLost(app); };
   dialogs.showNotice = StatusLine(controls);
   // At once: no further event runs, and the platform releases the port.
   EndProgram = [] { std::_Exit(0); };

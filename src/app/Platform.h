@@ -61,6 +61,9 @@ struct SerialPort {
   virtual void Write(std::span<const uint8_t>) = 0;
   // The receive event: called with every batch of bytes that arrives.
   std::function<void(std::span<const uint8_t>)> Received;
+  // The device went away under the open port (an adapter unplugged); the
+  // port is closed by the time this is called.
+  std::function<void()> Lost;
 };
 
 struct EventPump {

@@ -85,6 +85,9 @@ void BatchCommandRW(Ambrelin& a, std::string portText, std::string_view mode, in
     if (write) command += " 00" + TwoHexDigits(a.code.Buffer[static_cast<size_t>(i)]);
     const double sent = a.pump.Now();
     TxByHex(a, target->port, command);
+    // A port that is not open (or went away) takes none of the rest; the
+    // encoder has said so once.
+    if (!a.port.IsOpen()) return;
     a.pump.WaitUntil(sent + BatchPacing, [] { return false; });
   }
 }

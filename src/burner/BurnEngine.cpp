@@ -139,8 +139,14 @@ bool Stopped(const Ambrelin& a) { return !a.link.ReplyWanted; }
 uint16_t ReplyWord(const Ambrelin& a) { return static_cast<uint16_t>(a.link.RxFrame[8] << 8 | a.link.RxFrame[9]); }
 
 // Waits for the next frame the receive path holds, or the deadline, or a stop.
+// A port that has gone away stops the burn as a stop click would, in red.
 Reply Await(Ambrelin& a, uint8_t command, double deadline) {
-  a.pump.WaitUntil(deadline, [&a] { return a.link.RxFrameReady || Stopped(a); });
+  a.pump.WaitUntil(deadline, [&a] { return a.link.RxFrameReady || Stopped(a) || !a.port.IsOpen(); });
+  if (!Stopped(a) && !a.port.IsOpen()) {
+    ShowBurnState(a, StatePortClosed, Red);
+    Sound(a, false);
+    a.link.ReplyWanted = false;
+  }
   if (Stopped(a)) return Reply::Stopped;
   if (!a.link.RxFrameReady) return Reply::None;
   a.link.RxFrameReady = false;

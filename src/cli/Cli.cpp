@@ -45,6 +45,7 @@ CliSession::CliSession(const std::string& text)
       port(number ? static_cast<SettingsStore&>(stored) : named),
       a{controls, port, pump, dialogs, stored, DataFolder()} {
   port.Received = [this](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
+  port.Lost = [this] { PortLost(a); };
 }
 
 bool CliSession::Open(std::string_view settings) {

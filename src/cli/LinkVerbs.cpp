@@ -67,7 +67,7 @@ int Send(const Arguments& args) {
   else
     TxByHex(a, address, command);
   if (session.dialogs.messages) return Refused;
-  a.pump.WaitUntil(a.pump.Now() + wait, [] { return false; });
-  return Ok;
+  a.pump.WaitUntil(a.pump.Now() + wait, [&a] { return !a.port.IsOpen(); });
+  return session.dialogs.messages ? Refused : Ok;
 }
 

@@ -52,12 +52,18 @@ void CountError(Job& job) {
 
 // Waits for the flash loader's answer to the command in hand until the
 // deadline. Other frames are dropped and the wait goes on; so is a refusal
-// when only a success counts (the ping).
+// when only a success counts (the ping). A port that has gone away ends the
+// job as a stop click would, with the label saying why.
 Reply Await(Job& job, double deadline, bool refusalCounts) {
   LinkState& link = job.a.link;
+  SerialPort& port = job.a.port;
   for (;;) {
-    job.a.pump.WaitUntil(deadline, [&link] { return !link.ReplyWanted || link.RxFrameReady; });
+    job.a.pump.WaitUntil(deadline, [&] { return !link.ReplyWanted || link.RxFrameReady || !port.IsOpen(); });
     if (!link.ReplyWanted) return Reply::Stopped;
+    if (!port.IsOpen()) {
+      Info(job.a, "状态: 没有打开串口");
+      return Reply::Stopped;
+    }
     if (!link.RxFrameReady) {
       // A wait this long means the buffer holds no reply still to come, only
       // the front of a frame whose length byte the line damaged; kept, it would

@@ -27,6 +27,17 @@ std::optional<int> PortNumber(std::string_view text) {
   return n;
 }
 
+// Both windows follow the main window's switch; the receive buffer starts afresh.
+void ShowPortSwitch(Ambrelin& a) {
+  a.controls.SetEnabled(Main::DesktopSelectComPort, !a.ComOpen);
+  a.controls.SetEnabled(Burner::DesktopSelectComPort, !a.ComOpen);
+  std::string caption = a.controls.Text(Main::DesktopButtonSelectComSwitch);
+  if (a.Language == 1)
+    caption = ReplaceAll(ReplaceAll(ReplaceAll(caption, "串口", "Com"), "打开", "Open "), "关闭", "Close ");
+  a.controls.SetText(Burner::DesktopButtonSelectComSwitch, caption);
+  a.link.RxCount = 0;
+}
+
 }  // namespace
 
 void DesktopSelectComPort_DropDown(Ambrelin& a) {
@@ -63,15 +74,16 @@ void DesktopButtonSelectComSwitch_Click(Ambrelin& a) {
     a.ComOpen = false;
     a.controls.SetText(Main::DesktopButtonSelectComSwitch, "打开串口");
   }
-  a.controls.SetEnabled(Main::DesktopSelectComPort, !a.ComOpen);
-  a.controls.SetEnabled(Burner::DesktopSelectComPort, !a.ComOpen);
-
   a.controls.SetText(Burner::DesktopSelectComPort, s);
-  std::string caption = a.controls.Text(Main::DesktopButtonSelectComSwitch);
-  if (a.Language == 1)
-    caption = ReplaceAll(ReplaceAll(ReplaceAll(caption, "串口", "Com"), "打开", "Open "), "关闭", "Close ");
-  a.controls.SetText(Burner::DesktopButtonSelectComSwitch, caption);
-  a.link.RxCount = 0;
+  ShowPortSwitch(a);
+}
+
+void PortLost(Ambrelin& a) {
+  a.ComOpen = false;
+  a.controls.SetText(Main::DesktopButtonSelectComSwitch, "打开串口");
+  ShowPortSwitch(a);
+  // A job waiting on the port notices the closed port and ends itself.
+  a.dialogs.MessageBox(ByLanguage(a, "串口已断开 !", "The port is gone !"));
 }
 
 void BurnDesktopSelectComPort_Click(Ambrelin& a) {

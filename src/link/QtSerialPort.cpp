@@ -83,6 +83,22 @@ QtSerialPort::QtSerialPort(SettingsStore& store) : pins(store) {
     if (Received && !bytes.isEmpty())
       Received(std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
   });
+  // An unplugged adapter, or a pseudo-terminal whose other end closed, fails
+  // every read and write from now on. The port is let go once QSerialPort has
+  // finished reporting the error: closing it inside the report would pull its
+  // buffers away under it.
+  QObject::connect(&port, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError error) {
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError && error != QSerialPort::WriteError)
+      return;
+    QMetaObject::invokeMethod(
+        &port,
+        [this] {
+          if (!port.isOpen()) return;
+          port.close();
+          if (Lost) Lost();
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 std::map<int, std::string> QtSerialPort::Ports() {

@@ -57,7 +57,9 @@ DumpResult Dump(Ambrelin& a, const HdmiChip& chip) {
   for (int reg = 0; reg <= 0xFF; ++reg) {
     TxByHex(a, DumpAddress, std::string(chip.readHead) + TwoHexDigits(reg) + "00");
     const double deadline = a.pump.Now() + RegisterReplyTimeout;
-    if (!a.pump.WaitUntil(deadline, [&a] { return a.link.RxFrameReady; })) return {DumpEnd::Timeout, reg};
+    if (!a.pump.WaitUntil(deadline, [&a] { return a.link.RxFrameReady || !a.port.IsOpen(); }))
+      return {DumpEnd::Timeout, reg};
+    if (!a.link.RxFrameReady) return {DumpEnd::PortClosed, reg};
     a.link.RxFrameReady = false;
     if (DumpEnd end = CheckReply(a.link, chip, reg); end != DumpEnd::Complete) return {end, reg};
     a.code.Buffer[static_cast<size_t>(reg)] = a.link.RxFrame[11];
@@ -93,6 +95,7 @@ DumpResult ReadRegisters(Ambrelin& a, const HdmiChip& chip) {
     case DumpEnd::Timeout: ShowState(a, Red, "写入:超时错0x", result.reg); break;
     case DumpEnd::CommunicationError: ShowState(a, Red, "写入:通信错0x", result.reg); break;
     case DumpEnd::ReadError: ShowState(a, Red, "写入:读取错0x", result.reg); break;
+    case DumpEnd::PortClosed: ShowState(a, Red, "写入:没有打开串口0x", result.reg); break;
   }
   EnableReadButtons(a, true);
   return result;

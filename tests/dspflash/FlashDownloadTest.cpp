@@ -158,9 +158,9 @@ TEST_F(Download, LoaderAtTheOldSpeedIsNotFound) {
   // A port that will not change its speed leaves the loader deaf.
   struct StuckPort : FakePort {
     using FakePort::FakePort;
-    bool SetSettings(std::string_view) override { return false; }
+    bool SetSettings(std::string_view text) override { return text != "128000,N,8,1" && FakePort::SetSettings(text); }
   } stuck{t.link.scheduler, t.link.unit};
-  stuck.Open(1, "38400,N,8,1");
+  ASSERT_TRUE(stuck.Open(1, "38400,N,8,1"));
   stuck.Received = [this](auto bytes) { ReceiveEvent(a.link, bytes); };
   Ambrelin b{t.controls, stuck, t.link.pump, t.dialogs, t.settings, ""};
   AudioFlashDownload_Click(b);

@@ -58,17 +58,23 @@ class SerialTest : public QObject {
     return qobject_cast<W*>(controls.Find(c));
   }
 
-  void ClickSwitch() { QTest::mouseClick(Get<QPushButton>(DesktopFormControls::DesktopButtonSelectComSwitch), Qt::LeftButton); }
-
- private slots:
-  void initTestCase() {
+  // Starts a unit and pins COM7 to its pseudo-terminal.
+  void StartUnit() {
     unit.start(AMBRELIN_UNIT, {"--log", "--quiet"});
     QVERIFY(unit.waitForStarted());
     QVERIFY(unit.waitForReadyRead(5000));
     device = QString::fromLatin1(unit.readLine()).trimmed();
     QVERIFY(device.startsWith("/dev/"));
     settings.Put(PortPinSection, "COM7", device.toStdString());
+  }
+
+  void ClickSwitch() { QTest::mouseClick(Get<QPushButton>(DesktopFormControls::DesktopButtonSelectComSwitch), Qt::LeftButton); }
+
+ private slots:
+  void initTestCase() {
+    StartUnit();
     port.Received = [this](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
+    port.Lost = [this] { PortLost(a); };
     RegisterWindows(controls, a);
   }
 
@@ -134,6 +140,35 @@ class SerialTest : public QObject {
     ClickSwitch();
     QVERIFY(!a.ComOpen);
     QCOMPARE(dialogs.messages, std::vector<std::string>{"打开串口失败 !"});
+  }
+
+  // The unit's end of the line closes mid-burn, as an unplugged adapter does.
+  void aPortThatVanishesEndsTheBurnAndOpensAgain() {
+    dialogs.messages.clear();
+    Get<QComboBox>(DesktopFormControls::DesktopSelectComPort)->setEditText("COM7");
+    ClickSwitch();
+    QVERIFY(a.ComOpen);
+    Get<QComboBox>(DesktopFormControls::UpdateSelectTarget)->setCurrentIndex(0);
+    QTimer::singleShot(1500, &unit, &QProcess::kill);
+    Get<QPushButton>(DesktopFormControls::UpdateButtonUpdate)->click();
+
+    QCOMPARE(controls.Text(DesktopFormControls::UpdateLabelBurnState), "设置: 没有打开串口");
+    QCOMPARE(controls.Text(DesktopFormControls::UpdateButtonUpdate), "开始烧录");
+    QCOMPARE(dialogs.messages, std::vector<std::string>{"串口已断开 !"});
+    QVERIFY(!a.ComOpen && !port.IsOpen() && !a.link.ReplyWanted);
+    QCOMPARE(Get<QPushButton>(DesktopFormControls::DesktopButtonSelectComSwitch)->text(), "打开串口");
+    QVERIFY(Get<QPushButton>(DesktopFormControls::DesktopButtonSelectComSwitch)->isEnabled());
+
+    unit.waitForFinished(3000);
+    StartUnit();
+    ClickSwitch();
+    QVERIFY2(a.ComOpen, "the port opens again");
+    a.link.ReplyWanted = true;
+    TxByHex(a, "3", "0500 0020 1000");
+    QVERIFY(pump.WaitUntil(pump.Now() + 3, [this] { return a.link.RxFrameReady; }));
+    a.link.RxFrameReady = false;
+    a.link.ReplyWanted = false;
+    QCOMPARE(a.link.RxFrame[6], uint8_t{0x05});
   }
 };
 

@@ -1,0 +1,58 @@
+// ambrelin-cli when the unit's pseudo-terminal goes away mid-run, as an
+// unplugged USB adapter does: every verb says so and exits non-zero instead
+// of waiting out its timeouts.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "RunCli.h"
+
+namespace {
+
+std::string EggImage() {
+  const std::string path = ::testing::TempDir() + "lost.Img";
+  std::ofstream egg(path);
+  for (int line = 0; line < 2000; ++line) egg << "0123ABCD\r\n";
+  return path;
+}
+
+std::string Sample() {
+  return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "samples/front-panel.hex").string();
+}
+
+TEST(CliPortLost, EveryVerbEndsNonZeroWithTheMessage) {
+  const std::vector<std::vector<std::string>> verbs{
+      {"burn", "--target", "1", Sample()},
+      {"dsp-download", EggImage()},
+      {"hdmi-dump", "--chip", "9880"},
+      {"batch", "--read", "--port-text", "10:1"},
+      {"send", "--address", "3", "--wait", "30", "0500 0020 0000"},
+  };
+  for (std::vector<std::string> verb : verbs) {
+    SCOPED_TRACE(verb[0]);
+    UnitProcess unit({"--quiet"});
+    ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u);
+    verb.insert(verb.begin() + 1, {"--port", unit.device});
+    // Long enough for every verb to be under way; the dump takes two seconds.
+    std::thread unplug([&unit] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(700));
+      unit.Stop();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun run = RunCli(verb);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    unplug.join();
+    EXPECT_NE(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.err.find("串口已断开 !"), std::string::npos) << run.err;
+    // Any timeout would take three seconds at least, and the batch or the
+    // download would run on for half a minute or more.
+    EXPECT_LT(seconds, 2.9) << "ended on the loss, not on a timeout";
+  }
+}
+
+}  // namespace
