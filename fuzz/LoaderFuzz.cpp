@@ -6,6 +6,7 @@
 
 #include "FuzzApp.h"
 #include "app/DesktopFormControls.h"
+#include "dspflash/FlashFile.h"
 #include "images/AdiSetting.h"
 #include "images/BatFile.h"
 #include "images/BinFile.h"
@@ -34,6 +35,10 @@ const std::map<std::string_view, Loader> Loaders{
                    size_t size) { LoadCode_BinFile(a, FuzzFile(data, size, ".bin"), 0xFF, 0, 65535); }},
     {"ValFile", [](Ambrelin& a, const uint8_t* data,
                    size_t size) { LoadCode_ValFile(a, FuzzFile(data, size, ".val")); }},
+    {"EggFile", [](Ambrelin& a, const uint8_t* data,
+                   size_t size) { LoadCode_EggFile(a, FuzzFile(data, size, ".Img"), 0xFF); }},
+    {"FlashFile", [](Ambrelin& a, const uint8_t* data,
+                     size_t size) { LoadCode_FlashFile(a, FuzzFile(data, size, ".Img"), 0xFF); }},
     {"Script",
      [](Ambrelin& a, const uint8_t* data, size_t size) {
        const std::string script = FuzzFile(data, size, ".bat");
