@@ -1,0 +1,21 @@
+#pragma once
+// The logic over the simulated unit in virtual time, with the port open: what
+// a benchmark of a whole job's own cost starts from.
+#include "NullPlatform.h"
+#include "app/Ambrelin.h"
+#include "app/MapControls.h"
+#include "link/TxRx.h"
+#include "sim/VirtualLink.h"
+
+struct VirtualApp {
+  VirtualLink link;
+  MapControls controls;
+  NoDialogs dialogs;
+  NoSettings settings;
+  Ambrelin a{controls, link.port, link.pump, dialogs, settings, ""};
+
+  VirtualApp() {
+    link.port.Open(1, "38400,N,8,1");
+    link.port.Received = [this](auto bytes) { ReceiveEvent(a.link, bytes); };
+  }
+};
