@@ -174,13 +174,16 @@ int Serve(int master, int slave, const Options& options, SimUnit& unit, const si
     double now = Seconds();
     while (!line.empty() && line.begin()->first <= now) {
       auto node = line.extract(line.begin());
+      // The answer starts when the request's last byte is in, not when this
+      // loop woke up to notice it: a late wake-up must not lengthen the line.
+      const double due = node.key();
       Travel& travel = node.mapped();
       if (!travel.toUnit) {
         Send(master, travel.bytes);
         continue;
       }
       for (SimSend& piece : Feed(unit, travel.bytes)) {
-        toHostFree = std::max(toHostFree, now + piece.delay) + WireTime(unit, piece.bytes.size());
+        toHostFree = std::max(toHostFree, due + piece.delay) + WireTime(unit, piece.bytes.size());
         line.emplace(toHostFree, Travel{false, std::move(piece.bytes)});
       }
       if (options.log)
