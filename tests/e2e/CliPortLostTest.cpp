@@ -35,18 +35,22 @@ TEST(CliPortLost, EveryVerbEndsNonZeroWithTheMessage) {
   };
   for (std::vector<std::string> verb : verbs) {
     SCOPED_TRACE(verb[0]);
-    UnitProcess unit({"--quiet"});
+    UnitProcess unit({"--quiet", "--log"});
     ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u);
     verb.insert(verb.begin() + 1, {"--port", unit.device});
-    // Long enough for every verb to be under way; the dump takes two seconds.
-    std::thread unplug([&unit] {
-      std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    // Pulled once the verb is under way: the unit has logged its first frame.
+    std::chrono::steady_clock::time_point pulled;
+    std::thread unplug([&unit, &pulled] {
+      for (int wait = 0; wait < 1000 && Slurp(unit.log).empty(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
       unit.Stop();
+      pulled = std::chrono::steady_clock::now();
     });
-    const auto start = std::chrono::steady_clock::now();
     const CliRun run = RunCli(verb);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const auto ended = std::chrono::steady_clock::now();
     unplug.join();
+    const double seconds = std::chrono::duration<double>(ended - pulled).count();
     EXPECT_NE(run.status, 0) << run.out << run.err;
     EXPECT_NE(run.err.find("串口已断开 !"), std::string::npos) << run.err;
     // Any timeout would take three seconds at least, and the batch or the
