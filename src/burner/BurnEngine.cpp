@@ -14,6 +14,7 @@
 #include "images/CodeBuffer.h"
 #include "images/HexFile.h"
 #include "images/RedidoFile.h"
+#include "link/TxRx.h"
 
 namespace Main = DesktopFormControls;
 namespace Burner = BurnDesktopControls;
@@ -138,22 +139,32 @@ bool Stopped(const Ambrelin& a) { return !a.link.ReplyWanted; }
 
 uint16_t ReplyWord(const Ambrelin& a) { return static_cast<uint16_t>(a.link.RxFrame[8] << 8 | a.link.RxFrame[9]); }
 
+bool IsBootCommand(uint8_t byte) {
+  return byte == BootIdentify || byte == BootChecksum || byte == BootErase || byte == BootWrite;
+}
+
 // Waits for the next frame the receive path holds, or the deadline, or a stop.
 // A port that has gone away stops the burn as a stop click would, in red.
 Reply Await(Ambrelin& a, uint8_t command, double deadline) {
-  a.pump.WaitUntil(deadline, [&a] { return a.link.RxFrameReady || Stopped(a) || !a.port.IsOpen(); });
-  if (!Stopped(a) && !a.port.IsOpen()) {
-    ShowBurnState(a, StatePortClosed, Red);
-    Sound(a, false);
-    a.link.ReplyWanted = false;
+  for (;;) {
+    a.pump.WaitUntil(deadline, [&a] { return ReplyHeld(a.link) || Stopped(a) || !a.port.IsOpen(); });
+    if (!Stopped(a) && !a.port.IsOpen()) {
+      ShowBurnState(a, StatePortClosed, Red);
+      Sound(a, false);
+      a.link.ReplyWanted = false;
+    }
+    if (Stopped(a)) return Reply::Stopped;
+    if (!a.link.RxFrameReady) return Reply::None;
+    a.link.RxFrameReady = false;
+    const auto& frame = a.link.RxFrame;
+    if (frame[2] != HostAddress || frame[6] != 0x00) return Reply::Other;
+    if (frame[7] == command) return Reply::Valid;
+    if (frame[7] == BootRefusal) return Reply::Refused;
+    // A late answer to an earlier request. Taken as this one's, it would put
+    // every later answer one request behind, and the erase and the write of a
+    // block would refuse each other's answers for ever.
+    if (!IsBootCommand(frame[7])) return Reply::Other;
   }
-  if (Stopped(a)) return Reply::Stopped;
-  if (!a.link.RxFrameReady) return Reply::None;
-  a.link.RxFrameReady = false;
-  const auto& frame = a.link.RxFrame;
-  if (frame[2] != HostAddress || frame[6] != 0x00) return Reply::Other;
-  if (frame[7] == command) return Reply::Valid;
-  return frame[7] == BootRefusal ? Reply::Refused : Reply::Other;
 }
 
 // Frames that are not an identify reply are dropped and the window stays open.
@@ -399,7 +410,7 @@ void Finish(Ambrelin& a, uint8_t target, bool restart) {
   if (restart && a.controls.Ticked(Main::UpdateCheckAutoReboot))
     TxBurnCommand(a, HostAddress, target, BootControl, ControlRestart);
   ShowBurnState(a, StateFinished, Black);
-  a.pump.WaitUntil(a.pump.Now() + FinishWait, [&a] { return a.link.RxFrameReady; });
+  a.pump.WaitUntil(a.pump.Now() + FinishWait, [&a] { return ReplyHeld(a.link); });
   a.link.RxFrameReady = false;
 }
 

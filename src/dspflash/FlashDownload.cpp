@@ -58,7 +58,7 @@ Reply Await(Job& job, double deadline, bool refusalCounts) {
   LinkState& link = job.a.link;
   SerialPort& port = job.a.port;
   for (;;) {
-    job.a.pump.WaitUntil(deadline, [&] { return !link.ReplyWanted || link.RxFrameReady || !port.IsOpen(); });
+    job.a.pump.WaitUntil(deadline, [&] { return !link.ReplyWanted || ReplyHeld(link) || !port.IsOpen(); });
     if (!link.ReplyWanted) return Reply::Stopped;
     if (!port.IsOpen()) {
       Info(job.a, "状态: 没有打开串口");

@@ -217,3 +217,8 @@ void ProcessReceived(LinkState& s) {
     if (!(held && s.ReplyWanted)) s.RxFrameReady = false;
   } while (s.RxFrameTaken && s.RxCount != 0 && !s.RxFrameReady);
 }
+
+bool ReplyHeld(LinkState& s) {
+  if (!s.RxFrameReady && s.RxCount != 0) ProcessReceived(s);
+  return s.RxFrameReady;
+}

@@ -21,3 +21,8 @@ void AppendReceived(LinkState&, std::span<const uint8_t> bytes);
 void ExtractFrame(LinkState&);
 // Takes frames until one is held for a waiting job or none is left.
 void ProcessReceived(LinkState&);
+// Whether a reply is held for the waiting job. Frames that came in behind the
+// last one the job took are taken now: left for the next receive event, they
+// would wait for good, since the unit says nothing more until asked again,
+// and every later reply would be read one request late.
+bool ReplyHeld(LinkState&);

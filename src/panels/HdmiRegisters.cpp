@@ -57,7 +57,7 @@ DumpResult Dump(Ambrelin& a, const HdmiChip& chip) {
   for (int reg = 0; reg <= 0xFF; ++reg) {
     TxByHex(a, DumpAddress, std::string(chip.readHead) + TwoHexDigits(reg) + "00");
     const double deadline = a.pump.Now() + RegisterReplyTimeout;
-    if (!a.pump.WaitUntil(deadline, [&a] { return a.link.RxFrameReady || !a.port.IsOpen(); }))
+    if (!a.pump.WaitUntil(deadline, [&a] { return ReplyHeld(a.link) || !a.port.IsOpen(); }))
       return {DumpEnd::Timeout, reg};
     if (!a.link.RxFrameReady) return {DumpEnd::PortClosed, reg};
     a.link.RxFrameReady = false;

@@ -216,6 +216,39 @@ TEST_F(Limits, ForeignFramesAreShownButNotCounted) {
   EXPECT_NE(std::find(seen.begin(), seen.end(), "校验:通信错0x1000"), seen.end());
 }
 
+TEST_F(Limits, LateAnswersDoNotPutTheBurnOneRequestBehind) {
+  // An identify answer that missed its short wait comes in together with the
+  // first erase's answer, in one receive event; a doubled erase answer comes
+  // in during the first write.
+  std::vector<uint8_t> ahead;
+  t.link.port.Received = [&](std::span<const uint8_t> bytes) {
+    ahead.insert(ahead.end(), bytes.begin(), bytes.end());
+    ReceiveEvent(a.link, ahead);
+    ahead.clear();
+  };
+  const auto stale = [this](uint8_t command) {
+    return BuildFrame({UnitReplyType, HostAddress, a.link.TxSequence, {0x00, command, 0x01, 0x01}});
+  };
+  t.controls.textChanged = [&](Control c, std::string_view text) {
+    if (c.window != "DesktopForm" || c.name != "UpdateLabelBurnState") return;
+    if (text == "等待: 准备升级") ahead = stale(BootIdentify);
+    if (text == "删除: 正确0x0")
+      At(t.link.scheduler, t.link.scheduler.now + 0.001,
+         [this, late = stale(BootErase)] { ReceiveEvent(a.link, late); });
+  };
+  // Were every answer taken one request late, the erase and the write of a
+  // block would refuse each other's answers without end.
+  At(t.link.scheduler, 600, [this] {
+    if (a.link.ReplyWanted) UpdateButtonUpdate_Click(a);
+  });
+  UpdateButtonUpdate_Click(a);
+  EXPECT_EQ(State(), "进度: 完成");
+  EXPECT_EQ(t.controls.Text(Main::UpdateLabelBurnError), "出错: ") << "nothing counted, nothing shown";
+  EXPECT_EQ(Requests(BootErase).size(), 8u) << "no block erased twice";
+  EXPECT_LT(t.link.scheduler.now, 3.0) << "no answer waited out";
+  ExpectFlashHoldsImage(1, 0, 0x0FFF);
+}
+
 TEST_F(Limits, CorruptRepliesAreLostAndCountAsSilence) {
   // A byte in front of a reply costs the receive path the whole reply.
   t.controls.textChanged = [&](Control c, std::string_view text) {

@@ -90,6 +90,19 @@ TEST_F(Receive, FrameBehindAHeldReplyWaitsForTheNextEventAfterItIsConsumed) {
   EXPECT_EQ(s.RxCount, 0);
 }
 
+TEST_F(Receive, AWaitingJobGetsTheFrameBehindWithoutAnotherEvent) {
+  s.ReplyWanted = true;
+  Event(Join({Frame({0x05, 0x01}), Frame({0x05, 0x02}), Bytes{0x55, 0x01}}));
+  ASSERT_TRUE(ReplyHeld(s));
+  EXPECT_EQ(s.RxFrame[7], 0x01);
+  s.RxFrameReady = false;
+  ASSERT_TRUE(ReplyHeld(s)) << "the unit sends nothing more until asked";
+  EXPECT_EQ(s.RxFrame[7], 0x02);
+  s.RxFrameReady = false;
+  EXPECT_FALSE(ReplyHeld(s)) << "the front of a frame still coming stays";
+  EXPECT_EQ(Buffered(s), (Bytes{0x55, 0x01}));
+}
+
 TEST_F(Receive, HostFramesAreNeverHeld) {
   s.ReplyWanted = true;
   Event(Frame({0x05, 0x01}, 0x00));
