@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/DesktopFormControls.h"
+#include "images/CodeBuffer.h"
 #include "link/TxRx.h"
 
 std::string HexDump(std::span<const uint8_t> buffer, int last) {
@@ -61,12 +62,6 @@ std::optional<BatchTarget> ParsePortText(std::string text) {
   if (colon + 2 < text.size() && IsHexDigit(text[colon + 2])) sub += text[colon + 2];
   target.head += sub.size() == 1 ? "0" + sub : sub;
   return target;
-}
-
-std::string TwoHexDigits(int value) {
-  char text[4];
-  std::snprintf(text, sizeof text, "%02X", value);
-  return text;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "images/AdiSetting.h"
 
-#include <cstdio>
 #include <optional>
 
 #include "app/DesktopFormControls.h"
@@ -53,12 +52,6 @@ std::optional<Setting> ReadSetting(const std::string& line) {
   const auto v = Number(*value, 10, 255);
   if (!r || !v) return std::nullopt;
   return Setting{*r, *v};
-}
-
-std::string TwoHexDigits(int value) {
-  char text[4];
-  std::snprintf(text, sizeof text, "%02X", value);
-  return text;
 }
 
 }  // namespace

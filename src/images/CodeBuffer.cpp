@@ -61,6 +61,12 @@ std::string HexText(uint32_t value) {
   return text;
 }
 
+std::string TwoHexDigits(int value) {
+  char text[4];
+  std::snprintf(text, sizeof text, "%02X", value);
+  return text;
+}
+
 void FillCode(CodeImage& code, uint8_t fill) {
   std::fill(code.Buffer.begin(), code.Buffer.begin() + FillLast + 1, fill);
 }

@@ -47,3 +47,5 @@ bool HasEnding(std::string_view path, std::string_view ending);
 void LoadCode_ByExtension(Ambrelin&, const std::string& path);
 // Upper-case hex without leading zeros, as the labels show numbers.
 std::string HexText(uint32_t value);
+// A byte as two upper-case hex digits, as command texts carry it.
+std::string TwoHexDigits(int value);

@@ -1,6 +1,5 @@
 #include "panels/HdmiRegisters.h"
 
-#include <cstdio>
 #include <span>
 #include <string>
 
@@ -20,12 +19,6 @@ const HdmiCommand* Find(std::span<const HdmiCommand> table, Control c) {
   for (const HdmiCommand& entry : table)
     if (entry.control.name == c.name) return &entry;
   return nullptr;
-}
-
-std::string TwoHexDigits(int value) {
-  char text[4];
-  std::snprintf(text, sizeof text, "%02X", value);
-  return text;
 }
 
 void ShowState(Ambrelin& a, uint32_t colour, std::string_view prefix, int reg) {
@@ -57,9 +50,9 @@ DumpResult Dump(Ambrelin& a, const HdmiChip& chip) {
   for (int reg = 0; reg <= 0xFF; ++reg) {
     TxByHex(a, DumpAddress, std::string(chip.readHead) + TwoHexDigits(reg) + "00");
     const double deadline = a.pump.Now() + RegisterReplyTimeout;
-    if (!a.pump.WaitUntil(deadline, [&a] { return ReplyHeld(a.link) || !a.port.IsOpen(); }))
-      return {DumpEnd::Timeout, reg};
-    if (!a.link.RxFrameReady) return {DumpEnd::PortClosed, reg};
+    // A closed port brings no reply: its wait ends at once, as a timeout.
+    a.pump.WaitUntil(deadline, [&a] { return ReplyHeld(a.link) || !a.port.IsOpen(); });
+    if (!a.link.RxFrameReady) return {DumpEnd::Timeout, reg};
     a.link.RxFrameReady = false;
     if (DumpEnd end = CheckReply(a.link, chip, reg); end != DumpEnd::Complete) return {end, reg};
     a.code.Buffer[static_cast<size_t>(reg)] = a.link.RxFrame[11];
@@ -95,7 +88,6 @@ DumpResult ReadRegisters(Ambrelin& a, const HdmiChip& chip) {
     case DumpEnd::Timeout: ShowState(a, Red, "写入:超时错0x", result.reg); break;
     case DumpEnd::CommunicationError: ShowState(a, Red, "写入:通信错0x", result.reg); break;
     case DumpEnd::ReadError: ShowState(a, Red, "写入:读取错0x", result.reg); break;
-    case DumpEnd::PortClosed: ShowState(a, Red, "写入:没有打开串口0x", result.reg); break;
   }
   EnableReadButtons(a, true);
   return result;

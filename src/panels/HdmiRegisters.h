@@ -50,7 +50,7 @@ inline constexpr HdmiChip Ad9889{0x30, "0500 0030 "};
 // Each reply waited for at most this long.
 inline constexpr double RegisterReplyTimeout = 3.0;
 
-enum class DumpEnd { Complete, Timeout, CommunicationError, ReadError, PortClosed };
+enum class DumpEnd { Complete, Timeout, CommunicationError, ReadError };
 struct DumpResult {
   DumpEnd end;
   int reg;  // the register the dump stopped at, 0xFF when complete

@@ -40,7 +40,7 @@ TEST(PortLost, EveryJobEndsAtOnceAndThePortOpensAgain) {
       {"download", [](TestApp& t) { AudioFlashDownload_Click(t.app); }, DecoderFormControls::AudioFlashBurnInfo,
        "状态: 没有打开串口"},
       {"dump", [](TestApp& t) { Ad9880CommandReadReg_Click(t.app); }, Main::UpdateLabelBurnState,
-       "写入:没有打开串口0x"},
+       "写入:超时错0x"},
       {"batch",
        [](TestApp& t) {
          t.controls.SetText(BatchSlots::All[0].port, "10:1");

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "FrameText.h"
 #include "TestApp.h"
 #include "panels/HdmiFormControls.h"
 #include "panels/HdmiPanel.h"
@@ -14,12 +15,6 @@ namespace {
 namespace C = HdmiFormControls;
 using Bytes = std::vector<uint8_t>;
 
-// The design's texts with lower-case digits give the same bytes as upper case.
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 struct HdmiPanel : ::testing::Test {
   TestApp t;
   Ambrelin& a = t.app;
@@ -27,18 +22,7 @@ struct HdmiPanel : ::testing::Test {
   std::vector<Bytes>& writes = t.link.port.writes;
   void SetUp() override { ASSERT_TRUE(t.link.port.Open(1, "38400,N,8,1")); }
   // Data bytes of the last frame, in groups of two bytes as the commands are written.
-  std::string Sent() {
-    if (writes.empty()) return "nothing";
-    const Bytes& f = writes.back();
-    std::string text;
-    for (size_t i = 6; i + 2 < f.size(); ++i) {
-      if (i > 6 && i % 2 == 0) text += ' ';
-      char pair[3];
-      std::snprintf(pair, sizeof pair, "%02X", f[i]);
-      text += pair;
-    }
-    return text;
-  }
+  std::string Sent() { return writes.empty() ? "nothing" : DataText(writes.back()); }
   uint8_t Address() { return writes.empty() ? 0xFF : writes.back()[2]; }
 };
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "images/Files.h"
+#include "FrameText.h"
 #include "TestApp.h"
 #include "app/DesktopFormControls.h"
 #include "images/AdiSetting.h"
@@ -29,26 +30,10 @@ struct HdmiRegisters : ::testing::Test {
     t.link.port.Received = [this](std::span<const uint8_t> b) { ReceiveEvent(a.link, b); };
     c.SetText(C::HdmiTextAddress, "3");
   }
-  // Data bytes of a frame, in groups of two bytes as the commands are written.
-  static std::string Text(const Bytes& f) {
-    std::string text;
-    for (size_t i = 6; i + 2 < f.size(); ++i) {
-      if (i > 6 && i % 2 == 0) text += ' ';
-      char pair[3];
-      std::snprintf(pair, sizeof pair, "%02X", f[i]);
-      text += pair;
-    }
-    return text;
-  }
-  std::string Sent() { return writes.empty() ? "nothing" : Text(writes.back()); }
+  std::string Sent() { return writes.empty() ? "nothing" : DataText(writes.back()); }
   Bytes Dumped() { return Bytes(a.code.Buffer.begin(), a.code.Buffer.begin() + 256); }
 };
 
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return upper;
-}
 
 TEST_F(HdmiRegisters, LabelsReadTheirRegisterAtTheWindowsAddress) {
   c.SetText(C::HdmiTextAddress, "5");
@@ -114,8 +99,8 @@ TEST_F(HdmiRegisters, FullDumpOfEachChipMatchesItsBank) {
     EXPECT_FALSE(a.link.ReplyWanted);
     ASSERT_EQ(writes.size(), 256u);
     const std::string head = chip->readCode == 0x20 ? "0500 0020 " : "0500 0030 ";
-    EXPECT_EQ(Text(writes[0x0F]), head + "0F00");
-    EXPECT_EQ(Text(writes[0xF0]), head + "F000");
+    EXPECT_EQ(DataText(writes[0x0F]), head + "0F00");
+    EXPECT_EQ(DataText(writes[0xF0]), head + "F000");
     EXPECT_TRUE(std::all_of(writes.begin(), writes.end(), [](const Bytes& f) { return f[2] == 0x03; }));
     // 512 frames of 14 bytes on a 38,400-baud line, one after the other.
     EXPECT_GE(t.link.pump.Now() - start, 512 * 14 * 10 / 38400.0 - 1e-9);
@@ -190,8 +175,8 @@ TEST_F(HdmiRegisters, TimeoutWaitsThreeSecondsAndAClosedPortEndsAtOnce) {
   t.link.port.Close();
   t.link.unit.hdmi = {};
   start = t.link.pump.Now();
-  EXPECT_EQ(ReadRegisters(a, Ad9880).end, DumpEnd::PortClosed);
-  EXPECT_EQ(c.Text(BurnState), "写入:没有打开串口0x0");
+  EXPECT_EQ(ReadRegisters(a, Ad9880).end, DumpEnd::Timeout);
+  EXPECT_EQ(c.Text(BurnState), "写入:超时错0x0");
   EXPECT_EQ(t.link.pump.Now(), start) << "no wait for a reply that cannot come";
 }
 

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "FrameText.h"
 #include "QtRig.h"
 #include "app/QtControls.h"
 #include "app/Widgets.h"
@@ -36,17 +37,7 @@ struct Rig : QtRig {
   }
 };
 
-// Data bytes of a frame, grouped as the commands are written, upper case.
-QString Data(const std::vector<uint8_t>& frame) {
-  QString text;
-  for (size_t i = 6; i + 2 < frame.size(); ++i) {
-    if (i > 6 && i % 2 == 0) text += ' ';
-    text += QString("%1").arg(frame[i], 2, 16, QChar('0')).toUpper();
-  }
-  return text;
-}
-
-QString Last(Rig& rig) { return rig.writes.empty() ? "nothing" : Data(rig.writes.back()); }
+QString Last(Rig& rig) { return QString::fromStdString(rig.writes.empty() ? "nothing" : DataText(rig.writes.back())); }
 
 bool Within(QWidget* widget, QWidget* ancestor) { return ancestor->isAncestorOf(widget); }
 
@@ -191,7 +182,7 @@ class HdmiFormTest : public QObject {
     else
       rig.Click(button);
     QCOMPARE(static_cast<int>(rig.writes.size()), frames);
-    for (const auto& frame : rig.writes) QCOMPARE(Data(frame), command);
+    for (const auto& frame : rig.writes) QCOMPARE(QString::fromStdString(DataText(frame)), command);
     QVERIFY(button->isChecked());
   }
 };

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "FrameText.h"
 #include "QtRig.h"
 #include "app/DesktopFormControls.h"
 #include "app/QtControls.h"
@@ -30,16 +31,7 @@ struct Rig : QtRig {
   }
 };
 
-QString Data(const std::vector<uint8_t>& frame) {
-  QString text;
-  for (size_t i = 6; i + 2 < frame.size(); ++i) {
-    if (i > 6 && i % 2 == 0) text += ' ';
-    text += QString("%1").arg(frame[i], 2, 16, QChar('0')).toUpper();
-  }
-  return text;
-}
-
-QString Last(Rig& rig) { return rig.writes.empty() ? "nothing" : Data(rig.writes.back()); }
+QString Last(Rig& rig) { return QString::fromStdString(rig.writes.empty() ? "nothing" : DataText(rig.writes.back())); }
 
 struct Page {
   int index;
