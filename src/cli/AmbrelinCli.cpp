@@ -17,7 +17,7 @@ constexpr const char* Usage =
     "       ambrelin-cli hex2tot FILE [--fill 00|ff]\n"
     "       ambrelin-cli dump FILE [--fill 00|ff] [--last N]\n"
     "       ambrelin-cli burn --port COMn|DEVICE (--target N | SCRIPT.bat) [--fill 00|ff] [--trig HH] [--auto]\n"
-    "                         [--reboot] [--old] [--sound] [--lang en] FILE\n"
+    "                         [--reboot] [--old] [--lang en] FILE\n"
     "       ambrelin-cli restart --port COMn|DEVICE --target N\n"
     "       ambrelin-cli hdmi-dump --port COMn|DEVICE --chip 9880|9889 [--out FILE]\n"
     "       ambrelin-cli batch --port COMn|DEVICE --port-text PP:SS (--read | --write FILE)\n"

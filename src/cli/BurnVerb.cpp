@@ -18,7 +18,7 @@ namespace {
 struct BurnOptions {
   std::string port, file, fill = "ff", trig;
   int target = 0;
-  bool autoBurn = false, reboot = false, old = false, sound = false, english = false;
+  bool autoBurn = false, reboot = false, old = false, english = false;
 };
 
 bool Parse(const Arguments& args, BurnOptions& o, bool restart) {
@@ -46,8 +46,6 @@ bool Parse(const Arguments& args, BurnOptions& o, bool restart) {
       o.reboot = true;
     } else if (arg == "--old") {
       o.old = true;
-    } else if (arg == "--sound") {
-      o.sound = true;
     } else if (o.file.empty() && arg.rfind("--", 0) != 0) {
       o.file = arg;
     } else {
@@ -85,7 +83,6 @@ int Burn(const Arguments& args) {
   c.SetTicked(Main::UpdateCheckAutoBurn, o.autoBurn);
   c.SetTicked(Main::UpdateCheckAutoReboot, o.reboot);
   c.SetTicked(Burner::UpdateCheckVerOld, o.old);
-  c.SetTicked(Main::UpdateCheckSound, o.sound);
 
   // The burner window's captions as they change, in its language.
   std::map<std::string, std::string, std::less<>> shown;

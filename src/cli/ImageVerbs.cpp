@@ -5,6 +5,7 @@
 #include "batch/Basic.h"
 #include "burner/BurnPage.h"
 #include "cli/Cli.h"
+#include "images/CodeBuffer.h"
 #include "images/RedidoFile.h"
 
 namespace Main = DesktopFormControls;
@@ -52,14 +53,26 @@ std::optional<Loaded> ReadOptions(const Arguments& args, bool range, bool last, 
   return loaded;
 }
 
+// Loads as the burn page does. A file of another kind would leave the buffer
+// as it was and pass for loaded, so it is refused here.
+int Load(CliSession& session, const Loaded& loaded) {
+  bool known = false;
+  for (std::string_view ending : {"hex", "tot", "bin", "val", "txt", "bat"}) known = known || HasEnding(loaded.file, ending);
+  if (!known) {
+    std::cerr << "not an image file: " << loaded.file << '\n';
+    return Refused;
+  }
+  LoadByEnding(session.a, loaded.file, loaded.start, loaded.end);
+  return session.dialogs.messages ? Refused : Ok;
+}
+
 }  // namespace
 
 int Image(const Arguments& args) {
   CliSession session("");
   const auto loaded = ReadOptions(args, true, false, session.controls);
   if (!loaded) return BadUsage;
-  LoadByEnding(session.a, loaded->file, loaded->start, loaded->end);
-  if (session.dialogs.messages) return Refused;
+  if (const int exit = Load(session, *loaded); exit != Ok) return exit;
   for (Control label : {Main::UpdateLableFileDate, Main::UpdateLabelCodeName, Main::UpdateLabelCodeSum,
                         Main::UpdateLableCodeSize})
     std::cout << session.controls.Text(label) << '\n';
@@ -71,8 +84,7 @@ int Hex2Tot(const Arguments& args) {
   CliSession session("");
   const auto loaded = ReadOptions(args, false, false, session.controls);
   if (!loaded) return BadUsage;
-  LoadByEnding(session.a, loaded->file);
-  if (session.dialogs.messages) return Refused;
+  if (const int exit = Load(session, *loaded); exit != Ok) return exit;
   session.controls.SetText(Main::UpdateTextFileName, loaded->file);
   ToolButtonHex2Tot_Click(session.a);
   if (session.dialogs.messages) return Refused;
@@ -84,8 +96,7 @@ int Dump(const Arguments& args) {
   CliSession session("");
   const auto loaded = ReadOptions(args, false, true, session.controls);
   if (!loaded) return BadUsage;
-  LoadByEnding(session.a, loaded->file);
-  if (session.dialogs.messages) return Refused;
+  if (const int exit = Load(session, *loaded); exit != Ok) return exit;
   std::cout << DumpCodeBuffer(session.a, static_cast<int16_t>(loaded->last)) << std::flush;
   return Ok;
 }

@@ -1,4 +1,5 @@
 // Verbs of the serial link: the ports, their pins, one frame out.
+#include <cstdlib>
 #include <iostream>
 
 #include "cli/Cli.h"
@@ -38,7 +39,9 @@ int Send(const Arguments& args) {
       type = args[++k];
       haveType = true;
     } else if (arg == "--wait" && hasValue) {
-      wait = std::stod(args[++k]);
+      char* end = nullptr;
+      wait = std::strtod(args[++k].c_str(), &end);
+      if (*end != '\0' || end == args[k].c_str() || !(wait >= 0)) return BadUsage;
     } else if (!haveCommand && arg.rfind("--", 0) != 0) {
       command = arg;
       haveCommand = true;

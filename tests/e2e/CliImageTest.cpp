@@ -1,6 +1,7 @@
 // ambrelin-cli image, hex2tot and dump on real files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "RunCli.h"
@@ -39,6 +40,15 @@ TEST(CliImage, FailuresSayWhy) {
   CliRun run = RunCli({"image", ::testing::TempDir() + "absent.hex"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("LoadCode_HexFile时, 出错 !"), std::string::npos) << run.err;
+  // A file of no image kind is not taken for an empty image.
+  const std::string other = ::testing::TempDir() + "notes.xyz";
+  std::ofstream(other) << ":00000001FF\n";
+  for (const char* verb : {"image", "hex2tot", "dump"}) {
+    run = RunCli({verb, other});
+    EXPECT_EQ(run.status, 1) << verb;
+    EXPECT_NE(run.err.find("not an image file"), std::string::npos) << verb << run.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(::testing::TempDir() + "notes.Tot"));
   EXPECT_EQ(RunCli({"image"}).status, 64);
   EXPECT_EQ(RunCli({"dump", "x.hex", "--last", "lots"}).status, 64);
   EXPECT_EQ(RunCli({"image", "x.hex", "--fill", "7"}).status, 64);
