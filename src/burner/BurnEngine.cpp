@@ -147,14 +147,16 @@ bool IsBootCommand(uint8_t byte) {
 // A port that has gone away stops the burn as a stop click would, in red.
 Reply Await(Ambrelin& a, uint8_t command, double deadline) {
   for (;;) {
-    a.pump.WaitUntil(deadline, [&a] { return ReplyHeld(a.link) || Stopped(a) || !a.port.IsOpen(); });
-    if (!Stopped(a) && !a.port.IsOpen()) {
-      ShowBurnState(a, StatePortClosed, Red);
-      Sound(a, false);
-      a.link.ReplyWanted = false;
+    switch (AwaitReply(a, deadline)) {
+      case Wait::PortClosed:
+        ShowBurnState(a, StatePortClosed, Red);
+        Sound(a, false);
+        a.link.ReplyWanted = false;
+        return Reply::Stopped;
+      case Wait::Stopped: return Reply::Stopped;
+      case Wait::Timeout: return Reply::None;
+      case Wait::Reply: break;
     }
-    if (Stopped(a)) return Reply::Stopped;
-    if (!a.link.RxFrameReady) return Reply::None;
     a.link.RxFrameReady = false;
     const auto& frame = a.link.RxFrame;
     if (frame[2] != HostAddress || frame[6] != 0x00) return Reply::Other;
@@ -410,7 +412,7 @@ void Finish(Ambrelin& a, uint8_t target, bool restart) {
   if (restart && a.controls.Ticked(Main::UpdateCheckAutoReboot))
     TxBurnCommand(a, HostAddress, target, BootControl, ControlRestart);
   ShowBurnState(a, StateFinished, Black);
-  a.pump.WaitUntil(a.pump.Now() + FinishWait, [&a] { return ReplyHeld(a.link); });
+  AwaitReply(a, a.pump.Now() + FinishWait);
   a.link.RxFrameReady = false;
 }
 

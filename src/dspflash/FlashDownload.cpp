@@ -56,20 +56,12 @@ void CountError(Job& job) {
 // job as a stop click would, with the label saying why.
 Reply Await(Job& job, double deadline, bool refusalCounts) {
   LinkState& link = job.a.link;
-  SerialPort& port = job.a.port;
   for (;;) {
-    job.a.pump.WaitUntil(deadline, [&] { return !link.ReplyWanted || ReplyHeld(link) || !port.IsOpen(); });
-    if (!link.ReplyWanted) return Reply::Stopped;
-    if (!port.IsOpen()) {
-      Info(job.a, "状态: 没有打开串口");
-      return Reply::Stopped;
-    }
-    if (!link.RxFrameReady) {
-      // A wait this long means the buffer holds no reply still to come, only
-      // the front of a frame whose length byte the line damaged; kept, it would
-      // swallow the answers to the next sends.
-      link.RxCount = 0;
-      return Reply::Timeout;
+    switch (AwaitReply(job.a, deadline)) {
+      case Wait::PortClosed: Info(job.a, "状态: 没有打开串口"); return Reply::Stopped;
+      case Wait::Stopped: return Reply::Stopped;
+      case Wait::Timeout: return Reply::Timeout;
+      case Wait::Reply: break;
     }
     link.RxFrameReady = false;
     const auto& f = link.RxFrame;
@@ -88,8 +80,9 @@ Reply Handshake(Job& job) {
     TxByHex(a, LoaderAddress, "444970 10");
     job.sent.push_back(a.link.TxSequence);
     const Reply reply = Await(job, a.pump.Now() + PingWait, false);
-    if (reply == Reply::Done)
-      job.echoes = std::find(job.sent.begin(), job.sent.end(), a.link.RxFrame[4]) != job.sent.end();
+    // A loader that does not echo may answer with 0, which a ping carries
+    // once the counter wraps: only another number shows an echo.
+    if (reply == Reply::Done) job.echoes = a.link.RxFrame[4] != 0 && a.link.RxFrame[4] == job.sent.back();
     if (reply != Reply::Timeout) return reply;
   }
   return Reply::Timeout;

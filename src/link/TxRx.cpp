@@ -222,3 +222,12 @@ bool ReplyHeld(LinkState& s) {
   if (!s.RxFrameReady && s.RxCount != 0) ProcessReceived(s);
   return s.RxFrameReady;
 }
+
+Wait AwaitReply(Ambrelin& a, double deadline) {
+  a.pump.WaitUntil(deadline, [&a] { return !a.link.ReplyWanted || !a.port.IsOpen() || ReplyHeld(a.link); });
+  if (!a.link.ReplyWanted) return Wait::Stopped;
+  if (!a.port.IsOpen()) return Wait::PortClosed;
+  if (a.link.RxFrameReady) return Wait::Reply;
+  a.link.RxCount = 0;
+  return Wait::Timeout;
+}

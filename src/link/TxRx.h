@@ -26,3 +26,11 @@ void ProcessReceived(LinkState&);
 // would wait for good, since the unit says nothing more until asked again,
 // and every later reply would be read one request late.
 bool ReplyHeld(LinkState&);
+
+enum class Wait { Reply, Timeout, Stopped, PortClosed };
+// A job's wait for its reply: until one is held for it, the deadline passes,
+// the job is stopped (ReplyWanted cleared) or the port is gone. A wait that
+// runs out empties the receive buffer: what is left there is the front of a
+// frame whose length byte the line damaged, and kept it would swallow the
+// replies to the next requests.
+Wait AwaitReply(Ambrelin&, double deadline);

@@ -51,8 +51,7 @@ DumpResult Dump(Ambrelin& a, const HdmiChip& chip) {
     TxByHex(a, DumpAddress, std::string(chip.readHead) + TwoHexDigits(reg) + "00");
     const double deadline = a.pump.Now() + RegisterReplyTimeout;
     // A closed port brings no reply: its wait ends at once, as a timeout.
-    a.pump.WaitUntil(deadline, [&a] { return ReplyHeld(a.link) || !a.port.IsOpen(); });
-    if (!a.link.RxFrameReady) return {DumpEnd::Timeout, reg};
+    if (AwaitReply(a, deadline) != Wait::Reply) return {DumpEnd::Timeout, reg};
     a.link.RxFrameReady = false;
     if (DumpEnd end = CheckReply(a.link, chip, reg); end != DumpEnd::Complete) return {end, reg};
     a.code.Buffer[static_cast<size_t>(reg)] = a.link.RxFrame[11];
