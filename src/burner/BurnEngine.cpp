@@ -160,7 +160,10 @@ Reply Await(Ambrelin& a, uint8_t command, double deadline) {
     a.link.RxFrameReady = false;
     const auto& frame = a.link.RxFrame;
     if (frame[2] != HostAddress || frame[6] != 0x00) return Reply::Other;
-    if (frame[7] == command) return Reply::Valid;
+    // The chip ID and the checksum are two bytes after the command: a shorter
+    // answer would leave older bytes in their place.
+    const bool carriesWord = command == BootIdentify || command == BootChecksum;
+    if (frame[7] == command) return frame[5] >= (carriesWord ? 4 : 2) ? Reply::Valid : Reply::Other;
     if (frame[7] == BootRefusal) return Reply::Refused;
     // A late answer to an earlier request. Taken as this one's, it would put
     // every later answer one request behind, and the erase and the write of a

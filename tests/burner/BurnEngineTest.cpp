@@ -249,6 +249,15 @@ TEST_F(Limits, LateAnswersDoNotPutTheBurnOneRequestBehind) {
   ExpectFlashHoldsImage(1, 0, 0x0FFF);
 }
 
+TEST_F(Limits, AShortIdentifyAnswerIsNotTakenForAChipId) {
+  When(Main::UpdateLabelBurnState, "检测: 寻找目标", [this] {
+    ReceiveEvent(a.link, BuildFrame({UnitReplyType, HostAddress, a.link.TxSequence, {0x00, BootIdentify}}));
+  });
+  UpdateButtonUpdate_Click(a);
+  EXPECT_EQ(t.controls.Text(Main::UpdateLabelDevice), "器件: Stc 89C51");
+  EXPECT_EQ(State(), "进度: 完成");
+}
+
 TEST_F(Limits, CorruptRepliesAreLostAndCountAsSilence) {
   // A byte in front of a reply costs the receive path the whole reply.
   t.controls.textChanged = [&](Control c, std::string_view text) {
