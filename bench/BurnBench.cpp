@@ -14,8 +14,8 @@
 #include "app/MapControls.h"
 #include "app/QtPlatform.h"
 #include "burner/BurnEngine.h"
+#include "link/ComPort.h"
 #include "link/QtSerialPort.h"
-#include "link/TxRx.h"
 
 namespace Main = DesktopFormControls;
 
@@ -33,7 +33,7 @@ void Run(bool wire, const std::string& image) {
   Quiet dialogs;
   MapControls controls;
   Ambrelin a{controls, port, pump, dialogs, settings, "/tmp"};
-  port.Received = [&a](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
+  ConnectPort(a);
   controls.SetEntries(Main::UpdateSelectTarget, {"ID = 1"});
   controls.SetIndex(Main::UpdateSelectTarget, 0);
   controls.SetText(Main::UpdateTextFileName, image);

@@ -4,7 +4,7 @@
 #include "NullPlatform.h"
 #include "app/Ambrelin.h"
 #include "app/MapControls.h"
-#include "link/TxRx.h"
+#include "link/ComPort.h"
 #include "sim/VirtualLink.h"
 
 struct VirtualApp {
@@ -16,6 +16,6 @@ struct VirtualApp {
 
   VirtualApp() {
     link.port.Open(1, "38400,N,8,1");
-    link.port.Received = [this](auto bytes) { ReceiveEvent(a.link, bytes); };
+    ConnectPort(a);
   }
 };

@@ -17,7 +17,6 @@
 #include "app/Windows.h"
 #include "link/ComPort.h"
 #include "link/QtSerialPort.h"
-#include "link/TxRx.h"
 
 namespace Main = DesktopFormControls;
 
@@ -49,8 +48,7 @@ int main(int argc, char** argv) {
   Quiet dialogs;
   QtControls controls;
   Ambrelin app{controls, port, pump, dialogs, settings, "/tmp"};
-  port.Received = [&app](std::span<const uint8_t> bytes) { ReceiveEvent(app.link, bytes); };
-  port.Lost = [&app] { PortLost(app); };
+  ConnectPort(app);
 
   RegisterWindows(controls, app);
   StartUp(app);

@@ -47,6 +47,15 @@ bool Carry(DspLoader& loader, const std::vector<uint8_t>& data) {
   }
 }
 
+uint8_t Numbered(DspLoader& loader, const SimFrame& request) {
+  switch (loader.numbering) {
+    case DspNumbering::Echo: return request.sequence;
+    case DspNumbering::Zero: return 0;
+    case DspNumbering::OwnCount: return ++loader.answered;
+  }
+  return 0;
+}
+
 }  // namespace
 
 bool IsDspCommand(const SimFrame& request) {
@@ -68,5 +77,5 @@ std::optional<std::vector<uint8_t>> DspAnswer(DspLoader& loader, double baud, co
   }
   const bool done = !refused && Carry(loader, request.data);
   const uint8_t address = Take(loader.misaddressed) ? DspLoaderAddress : 0x00;
-  return BuildFrame({UnitReplyType, address, loader.echoes ? request.sequence : uint8_t{0}, {0x44, 0x49, 0x70, done ? DspDone : DspFailed}});
+  return BuildFrame({UnitReplyType, address, Numbered(loader, request), {0x44, 0x49, 0x70, done ? DspDone : DspFailed}});
 }

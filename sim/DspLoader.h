@@ -22,6 +22,8 @@ struct DspFaults {
   int silent = 0;  // the next K commands of this kind go unanswered
 };
 
+enum class DspNumbering { Echo, Zero, OwnCount };
+
 struct DspLoader {
   // An old program, not a blank chip: writing programs bits to 0 only, so a
   // sector written without its erase shows in the result.
@@ -32,9 +34,10 @@ struct DspLoader {
   std::mt19937 random{1};
   // The next K answers carry the loader's own address instead of the host's.
   int misaddressed = 0;
-  // Answers carry the request's sequence number; a loader that does not
-  // echo it answers with 0.
-  bool echoes = true;
+  // The sequence number its answers carry: the request's, always 0, or a
+  // count of its own answers starting at 1.
+  DspNumbering numbering = DspNumbering::Echo;
+  uint8_t answered = 0;
   // Commands carried out.
   int pings = 0, erases = 0, writes = 0;
 };

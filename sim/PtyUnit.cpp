@@ -52,6 +52,7 @@ const char* const Usage =
     "  --noise HEX        send these bytes (e.g. 00FF) in front of each answer\n"
     "  --dsp-fail P       the DSP flash loader refuses each command with chance P\n"
     "  --dsp-silent P     the DSP flash loader ignores each command with chance P\n"
+    "  --dsp-numbering N  what its answers number: echo (the request's), zero, count (its own)\n"
     "  --seed N           seed of those chances (1 when not given)\n"
     "  --dsp-flash FILE   at exit, write the DSP flash (512 KiB) to FILE\n"
     "  --chip ID          the front panel's chip ID in hex (0003 when not given)\n"
@@ -88,7 +89,7 @@ bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
                             arg == "--split" || arg == "--noise" || arg == "--dsp-fail" ||
                             arg == "--dsp-silent" || arg == "--seed" || arg == "--dsp-flash" ||
                             arg == "--chip" || arg == "--boot-refuse" || arg == "--boot-silent" ||
-                            arg == "--boot-flash";
+                            arg == "--boot-flash" || arg == "--dsp-numbering";
     if (takesValue && !value) return false;
     if (arg == "--quiet") {
       options.quiet = true;
@@ -108,6 +109,10 @@ bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
       const auto id = ParseHex(value);
       if (!id || id->size() != 2) return false;
       BootChip(unit.boot, static_cast<uint16_t>((*id)[0] << 8 | (*id)[1]));
+    } else if (arg == "--dsp-numbering") {
+      const std::string_view how = value;
+      if (how != "echo" && how != "zero" && how != "count") return false;
+      unit.dsp.numbering = how == "echo" ? DspNumbering::Echo : how == "zero" ? DspNumbering::Zero : DspNumbering::OwnCount;
     } else if (arg == "--noise") {
       const auto bytes = ParseHex(value);
       if (!bytes) return false;

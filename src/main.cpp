@@ -1,12 +1,11 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "app/DesktopForm.h"
+#include "app/QtDialogs.h"
 #include "app/QtPlatform.h"
 #include "app/Windows.h"
 #include "link/ComPort.h"
 #include "link/QtSerialPort.h"
-#include "link/TxRx.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
@@ -18,12 +17,10 @@ int main(int argc, char** argv) {
   QtEventPump pump;
   QtDialogs dialogs;
   QtControls controls;
-  Ambrelin app{controls, port, pump, dialogs, settings, DataFolder()};
-  port.Received = [&app](std::span<const uint8_t> bytes) { ReceiveEvent(app.link, bytes); };
-  port.Lost = [&app] { PortLost(app); };
-  dialogs.showNotice = StatusLine(controls);
   // At once: no further event runs, and the platform releases the port.
-  EndProgram = [] { std::_Exit(0); };
+  Ambrelin app{controls, port, pump, dialogs, settings, DataFolder(), [] { std::_Exit(0); }};
+  ConnectPort(app);
+  dialogs.showNotice = StatusLine(controls);
 
   RegisterWindows(controls, app);
   StartUp(app);

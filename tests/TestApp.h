@@ -5,6 +5,7 @@
 #include "Fakes.h"
 #include "app/Ambrelin.h"
 #include "app/MapControls.h"
+#include "link/ComPort.h"
 #include "sim/VirtualLink.h"
 
 struct TestApp {
@@ -13,4 +14,5 @@ struct TestApp {
   MapSettings settings;
   VirtualLink link;
   Ambrelin app{controls, link.port, link.pump, dialogs, settings, ::testing::TempDir() + "ambrelin-data"};
+  TestApp() { ConnectPort(app); }
 };

@@ -4,6 +4,7 @@
 // own implementations of the seams.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ struct CodeImage {
   int32_t Checksum = 0;  // kept within 0 to 65,535
 };
 
+// The long jobs; one runs at a time, so no job waits inside another's wait.
+enum class Job { None, Burn, Download, Dump, Batch, LoadVal };
+
 // Replies to the PC carry this in their address byte.
 inline constexpr uint8_t HostAddress = 0;
 
@@ -38,10 +42,14 @@ struct Ambrelin {
   SettingsStore& settings;
   // Where the run-log file lives.
   std::string dataFolder;
+  // Ends the program at once, after the shutdown has saved the settings: the
+  // program exits, a test counts the call and lives on.
+  std::function<void()> endProgram;
 
   LinkState link;
   CodeImage code;
   std::array<uint8_t, 1025> BatchReadBuffer{};
   uint8_t Language = 0;  // 1 English, otherwise Chinese
   bool ComOpen = false;
+  Job job = Job::None;
 };

@@ -27,8 +27,6 @@
 
 namespace C = DesktopFormControls;
 
-std::function<void()> EndProgram;
-
 namespace {
 
 constexpr const char* PageCaptions[] = {"  升  级  ", " 命令调试 ", " 宏 调试  ",  "  功  能   ", "  参数一   ",
@@ -344,7 +342,7 @@ void Shutdown(Ambrelin& app) {
   for (QWidget* window : QApplication::topLevelWidgets())
     for (auto* tray : window->findChildren<QSystemTrayIcon*>()) tray->hide();
   DesktopForm_Unload(app);
-  EndProgram();
+  app.endProgram();
 }
 
 void ShowNotice(QWidget* desktopForm, const QString& text) {

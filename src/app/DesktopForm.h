@@ -1,15 +1,11 @@
 #pragma once
 // The main window: the port controls, the ten pages and a status line.
 #include <QWidget>
-#include <functional>
 
 #include "app/Ambrelin.h"
 
 QWidget* NewDesktopForm(Ambrelin&);
 
-// Ends the program at once, after the settings are saved. The program sets
-// it; tests put a recorder here so they live on.
-extern std::function<void()> EndProgram;
 // The notification-area icon's click: hides a shown main window, shows a
 // hidden one, at normal size either way.
 void ToggleDesktopForm(QWidget* desktopForm);

@@ -2,19 +2,11 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
-#include <iostream>
 
 namespace {
-constexpr int SoundLifetimeMs = 10000;
-
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
@@ -37,40 +29,6 @@ bool QtEventPump::WaitUntil(double deadline, const std::function<bool()>& condit
 }
 
 void QtEventPump::Yield() { QCoreApplication::processEvents(); }
-
-void QtDialogs::MessageBox(std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vell"), FromUtf8(text), QMessageBox::Ok, parent);
-  box.exec();
-}
-
-void QtDialogs::Notice(std::string_view text) {
-  if (showNotice)
-    showNotice(FromUtf8(text));
-  else
-    std::cerr << text << '\n';
-}
-
-// Patterns match in any letter case, as they do where the files come from.
-std::optional<std::string> QtDialogs::OpenFile(std::string_view filter) {
-  const QStringList parts = FromUtf8(filter).split('|');
-  const QString patterns = parts.value(1).split(';').join(' ');
-  QFileDialog dialog(parent, QString(), QString(), parts.value(0) + " (" + patterns + ")");
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front().toStdString();
-}
-
-void QtDialogs::Play(std::string_view file) {
-  const QString path = QCoreApplication::applicationDirPath() + '/' + FromUtf8(file);
-  if (!QFileInfo::exists(path)) return;
-  // A sound lets itself go after a while; where there is no audio device it
-  // never reports the end of its playing, so nothing waits for that.
-  auto* sound = new QSoundEffect(QCoreApplication::instance());
-  QTimer::singleShot(SoundLifetimeMs, sound, &QObject::deleteLater);
-  sound->setSource(QUrl::fromLocalFile(path));
-  sound->play();
-}
 
 std::string QtSettingsStore::Get(std::string_view section, std::string_view key) {
   return store.value(FromUtf8(section) + '/' + FromUtf8(key), QString()).toString().toStdString();

@@ -1,8 +1,8 @@
 #pragma once
-// The Qt side of the event pump, dialogs and settings seams.
+// The Qt side of the event pump and settings seams: Qt Core only, so a
+// program without a screen can use them.
 #include <QElapsedTimer>
 #include <QSettings>
-#include <QWidget>
 
 #include "app/Platform.h"
 
@@ -15,17 +15,6 @@ struct QtEventPump : EventPump {
   double Now() override;
   bool WaitUntil(double deadline, const std::function<bool()>& condition) override;
   void Yield() override;
-};
-
-struct QtDialogs : Dialogs {
-  // Parent of the message boxes; none in a headless program.
-  QWidget* parent = nullptr;
-  // Where a notice goes (the main window's status line); stderr when unset.
-  std::function<void(const QString&)> showNotice;
-  void MessageBox(std::string_view text) override;
-  void Notice(std::string_view text) override;
-  std::optional<std::string> OpenFile(std::string_view filter) override;
-  void Play(std::string_view file) override;
 };
 
 // Application "VellDebuger": an ini file in the user's configuration folder.

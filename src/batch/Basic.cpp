@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/DesktopFormControls.h"
+#include "app/Hex.h"
 #include "images/CodeBuffer.h"
 #include "link/TxRx.h"
 
@@ -41,8 +42,6 @@ std::string DumpReadBuffer(Ambrelin& a, int16_t last) { return Dump(a, a.BatchRe
 
 namespace {
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
-
 struct BatchTarget {
   std::string port, head;
 };
@@ -66,12 +65,13 @@ std::optional<BatchTarget> ParsePortText(std::string text) {
 
 }  // namespace
 
-void BatchCommandRW(Ambrelin& a, std::string portText, std::string_view mode, int16_t count) {
+BatchOutcome BatchCommandRW(Ambrelin& a, std::string portText, std::string_view mode, int16_t count) {
   const auto target = ParsePortText(std::move(portText));
   if (!target) {
     a.dialogs.MessageBox("BatchCommandRW,出错");
-    return;
+    return {BatchEnd::BadPortText};
   }
+  BatchOutcome outcome;
   const bool write = mode == "W";
   // One byte names the location.
   const int last = std::min<int>(count, 256) - 1;
@@ -79,10 +79,11 @@ void BatchCommandRW(Ambrelin& a, std::string portText, std::string_view mode, in
     std::string command = target->head + (write ? " 01" : " 00") + TwoHexDigits(i);
     if (write) command += " 00" + TwoHexDigits(a.code.Buffer[static_cast<size_t>(i)]);
     const double sent = a.pump.Now();
-    TxByHex(a, target->port, command);
     // A port that is not open (or went away) takes none of the rest; the
     // encoder has said so once.
-    if (!a.port.IsOpen()) return;
+    if (!TxByHex(a, target->port, command)) return {BatchEnd::PortClosed, outcome.sent};
+    ++outcome.sent;
     a.pump.WaitUntil(sent + BatchPacing, [] { return false; });
   }
+  return outcome;
 }

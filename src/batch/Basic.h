@@ -18,10 +18,18 @@ std::string DumpReadBuffer(Ambrelin&, int16_t last);
 // Gap from one batch command to the next.
 inline constexpr double BatchPacing = 0.1;
 
+// Every way a batch ends. Busy: another job runs, nothing was sent.
+enum class BatchEnd { Sent, BadPortText, PortClosed, Busy };
+struct BatchOutcome {
+  BatchEnd end = BatchEnd::Sent;
+  int sent = 0;        // commands that went out
+  bool saved = false;  // whether the slot's result file was written
+};
+
 // Sends `count` (at most 256) memory commands for locations 0 to count-1 to
 // the port and sub-address of a port text such as "3A:10": reads, or writes
 // of the code buffer's bytes when the mode is "W". Each command is followed by
 // a 0.1 s wait in which the window stays live; no reply is awaited. A port
 // text that names no port or sub-address shows "BatchCommandRW,出错" and
 // sends nothing.
-void BatchCommandRW(Ambrelin&, std::string portText, std::string_view mode, int16_t count);
+BatchOutcome BatchCommandRW(Ambrelin&, std::string portText, std::string_view mode, int16_t count);

@@ -1,7 +1,9 @@
 #include "batch/Batch.h"
 
 #include <filesystem>
+#include <optional>
 
+#include "app/Job.h"
 #include "batch/Basic.h"
 #include "images/BinFile.h"
 #include "images/CodeBuffer.h"
@@ -13,13 +15,15 @@ namespace {
 // The burn page's open dialog and filter.
 constexpr std::string_view BatchFileFilter = "Burn File|*.bat;*.Txt;*.Hex;*.Bin;*.Tot;*.Val";
 
-void SaveResult(Ambrelin& a, const BatchSlot& slot) {
+bool SaveResult(Ambrelin& a, const BatchSlot& slot) {
   std::error_code ignored;
   std::filesystem::create_directories(a.dataFolder, ignored);
   std::string name = BatchResultPath(a, slot);
   int32_t length = BatchCount;
   // An unwritten result file must not pass for a written one.
-  if (!SaveFile_Bin(name, a.BatchReadBuffer, length)) a.dialogs.MessageBox("SaveFile_Bin, 出错 !");
+  if (SaveFile_Bin(name, a.BatchReadBuffer, length)) return true;
+  a.dialogs.MessageBox("SaveFile_Bin, 出错 !");
+  return false;
 }
 
 void ShowDumps(Ambrelin& a) {
@@ -39,21 +43,30 @@ void BatchButtonOpen_Click(Ambrelin& a, const BatchSlot& slot) {
   // A cancelled dialog changes nothing, as on the burn page.
   const auto chosen = a.dialogs.OpenFile(BatchFileFilter);
   if (!chosen) return;
+  // A register-setting file is written to the unit as it loads.
+  std::optional<RunningJob> job;
+  if (HasEnding(*chosen, "val") && !job.emplace(a, Job::LoadVal)) return;
   a.controls.SetText(slot.file, *chosen);
   LoadCode_ByExtension(a, *chosen);
   a.controls.SetText(C::BatchTxText, DumpCodeBuffer(a, BatchCount - 1));
 }
 
-void BatchButtonRead_Click(Ambrelin& a, const BatchSlot& slot) {
+BatchOutcome BatchButtonRead_Click(Ambrelin& a, const BatchSlot& slot) {
+  const RunningJob job(a, Job::Batch);
+  if (!job) return {BatchEnd::Busy};
   ClearBatchReadBuffer(a);
-  BatchCommandRW(a, a.controls.Text(slot.port), "R", BatchCount);
-  SaveResult(a, slot);
+  BatchOutcome outcome = BatchCommandRW(a, a.controls.Text(slot.port), "R", BatchCount);
+  outcome.saved = SaveResult(a, slot);
   ShowDumps(a);
+  return outcome;
 }
 
-void BatchButtonWrite_Click(Ambrelin& a, const BatchSlot& slot) {
+BatchOutcome BatchButtonWrite_Click(Ambrelin& a, const BatchSlot& slot) {
+  const RunningJob job(a, Job::Batch);
+  if (!job) return {BatchEnd::Busy};
   LoadCode_ByExtension(a, a.controls.Text(slot.file));
-  BatchCommandRW(a, a.controls.Text(slot.port), "W", BatchCount);
-  SaveResult(a, slot);
+  BatchOutcome outcome = BatchCommandRW(a, a.controls.Text(slot.port), "W", BatchCount);
+  outcome.saved = SaveResult(a, slot);
   ShowDumps(a);
+  return outcome;
 }

@@ -6,6 +6,7 @@
 
 #include "app/Ambrelin.h"
 #include "app/DesktopFormControls.h"
+#include "batch/Basic.h"
 
 struct BatchSlot {
   Control file, open, portLabel, port, read, write;
@@ -36,7 +37,7 @@ void ClearBatchReadBuffer(Ambrelin&);
 void BatchButtonOpen_Click(Ambrelin&, const BatchSlot&);
 // A read batch from the slot's port text; the (cleared) read buffer goes to
 // the result file and both buffers' dumps to BatchTxText and BatchRxText.
-void BatchButtonRead_Click(Ambrelin&, const BatchSlot&);
+BatchOutcome BatchButtonRead_Click(Ambrelin&, const BatchSlot&);
 // Reloads the slot's file and writes its first 256 bytes to the unit; result
 // file and dumps as for a read.
-void BatchButtonWrite_Click(Ambrelin&, const BatchSlot&);
+BatchOutcome BatchButtonWrite_Click(Ambrelin&, const BatchSlot&);

@@ -1,12 +1,15 @@
 #include "burner/BurnEngine.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
+#include "app/Hex.h"
+#include "app/Job.h"
 #include "app/Language.h"
 #include "burner/BurnPage.h"
 #include "images/BatFile.h"
@@ -14,43 +17,11 @@
 #include "images/CodeBuffer.h"
 #include "images/HexFile.h"
 #include "images/RedidoFile.h"
+#include "link/Frame.h"
 #include "link/TxRx.h"
 
 namespace Main = DesktopFormControls;
 namespace Burner = BurnDesktopControls;
-
-const std::array<Chip, 25> Chips{{
-    {0x0001, "器件: Philips P89V51RB", 0x3FFF, 128, 0},
-    {0x0002, "器件: Philips P89V51RC", 0x7FFF, 128, 0},
-    {0x0003, "器件: Philips P89V51RD", 0xFFFF, 128, 0},
-    {0x0101, "器件: Stc 89C51", 0x0FFF, 512, 0},
-    {0x0102, "器件: Stc 89C52", 0x1FFF, 512, 0},
-    {0x0103, "器件: Stc 89C53", 0x37FF, 512, 0},
-    {0x0107, "器件: Stc 89C516", 0xF7FF, 512, 0},
-    {0x0201, "器件: Sst 89E52", 0x1FFF, 128, 0},
-    {0x0202, "器件: Sst 89E54", 0x3FFF, 128, 0},
-    {0x0203, "器件: Sst 89E58", 0x7FFF, 128, 0},
-    {0x0204, "器件: Sst 89E516", 0xFFFF, 128, 0},
-    {0x0301, "器件: SyncMos 5964", 0xFFFF, 512, 1024},
-    {0x0402, "器件: MegaWin 89E52", 0x1FFF, 512, 0},
-    {0x0405, "器件: MegaWin 89E58", 0x7FFF, 512, 0},
-    {0x0406, "器件: MegaWin 89E515", 0xF7FF, 512, 0},
-    {0x0501, "器件: Nuvoton N76E003", 0x43FF, 128, 0},
-    {0x0800, "器件: ReDido T89V16PA", 0x3FFF, 128, 0},
-    {0x0801, "器件: ReDido T89V64PA", 0xFFFF, 128, 0},
-    {0x0811, "器件: ReDido T89C08SA", 0x1FFF, 512, 0},
-    {0x0832, "器件: Redido T89C64SB", 0xFFFF, 512, 1024},
-    {0x0840, "器件: ReDido T89E32SC", 0x7FFF, 128, 0},
-    {0x0850, "器件: Redido T89E08MA", 0x1FFF, 512, 0},
-    {0x0851, "器件: Redido T89E32MA", 0x7FFF, 512, 0},
-    {0x0852, "器件: Redido T89E64MA", 0xF7FF, 512, 0},
-    {0x1020, "器件: Stm8S105 32K", 0xFFFF, 128, 0x9000},
-}};
-
-const Chip& ChipById(uint16_t id) {
-  const auto row = std::find_if(Chips.begin(), Chips.end(), [id](const Chip& c) { return c.id == id; });
-  return row == Chips.end() ? UnknownChip : *row;
-}
 
 namespace {
 
@@ -81,15 +52,54 @@ constexpr BurnText CheckOther{"校验:通信错0x", "校验: 通信错", "校验
 constexpr BurnText CheckNoReply{"校验:无响应0x", "校验:无响应", "Check: No respond"};
 constexpr BurnText StateFinished{"进度: 完成", "进度: 完成", "State: Finish"};
 
+constexpr BurnText CheckAbort{"", "校验:失败", "Check: Error"};
+
 constexpr int Attempts = 1801;
 constexpr int ErrorLimit = 100;
 constexpr double TrigPause = 0.01, FirstSearchWait = 0.03, NextTargetWait = 0.05;
 constexpr double EraseWait = 3, WriteWait = 3, ChecksumWait = 8, FinishWait = 0.5;
-// A load stores its checksum only once its bytes are all in; one still at
-// this mark afterwards has failed and shown its own message.
-constexpr int32_t NotLoaded = -1;
 
-enum class Reply { Valid, Refused, Other, None, Stopped };
+// The end captions; the step failures have shown theirs already.
+struct EndText {
+  BurnEnd end;
+  BurnText text;
+  bool failSound;
+};
+constexpr EndText EndTexts[] = {
+    {BurnEnd::Finished, StateFinished, false},     {BurnEnd::PortClosed, StatePortClosed, false},
+    {BurnEnd::PortLost, StatePortClosed, true},    {BurnEnd::NoTarget, StateNoTarget, false},
+    {BurnEnd::TrigError, StateTrigError, false},   {BurnEnd::NotFound, StateFirstSearchFailed, true},
+    {BurnEnd::LoadFailed, StateLoadFailed, true},  {BurnEnd::TooLarge, StateTooLarge, true},
+    {BurnEnd::NextNotFound, StateNotFound, true},  {BurnEnd::OtherChip, StateOtherChip, false},
+    {BurnEnd::EraseFailed, {}, true},              {BurnEnd::WriteFailed, {}, true},
+    {BurnEnd::VerifyFailed, {}, true},
+};
+
+// What came back for a request of the burn.
+enum class Answer { Valid, Refused, Other, None, Stopped, Lost };
+
+// One step of the programming: its request's wait, its texts for each answer
+// and how the burn ends when the step gives up.
+struct BurnStep {
+  uint16_t command;
+  double wait;
+  BurnText ok, refused, other, noReply, abort;
+  BurnEnd failed;
+};
+constexpr BurnStep EraseStep{BootErase, EraseWait, EraseOk, EraseRefused, EraseOther, EraseNoReply, EraseAbort,
+                             BurnEnd::EraseFailed};
+constexpr BurnStep WriteStep{BootWrite, WriteWait, WriteOk, WriteRefused, WriteOther, WriteNoReply, WriteAbort,
+                             BurnEnd::WriteFailed};
+// The boot program's refusal of a checksum request counts like a wrong sum, so
+// one that keeps refusing ends the burn at the error limit.
+constexpr BurnStep CheckStep{BootChecksum, ChecksumWait, CheckOk, CheckWrong, CheckOther, CheckNoReply, CheckAbort,
+                             BurnEnd::VerifyFailed};
+
+struct Burning {
+  Ambrelin& a;
+  uint8_t target = 0;
+  BurnOutcome outcome;
+};
 
 void Both(Ambrelin& a, Control main, Control burner, const std::string& chinese, const std::string& english) {
   a.controls.SetText(main, chinese);
@@ -137,75 +147,122 @@ void CleanUp(Ambrelin& a) {
 
 bool Stopped(const Ambrelin& a) { return !a.link.ReplyWanted; }
 
-uint16_t ReplyWord(const Ambrelin& a) { return static_cast<uint16_t>(a.link.RxFrame[8] << 8 | a.link.RxFrame[9]); }
+// Shows how the burn ended and returns its outcome.
+BurnOutcome End(Burning& b, BurnEnd end) {
+  b.outcome.end = end;
+  for (const EndText& e : EndTexts) {
+    if (e.end != end) continue;
+    if (!e.text.main.empty()) ShowBurnState(b.a, e.text, end == BurnEnd::Finished ? Black : Red);
+    if (e.failSound) Sound(b.a, false);
+  }
+  // A lost port ends the burn as a stop click would.
+  if (end == BurnEnd::PortLost) b.a.link.ReplyWanted = false;
+  return b.outcome;
+}
 
 bool IsBootCommand(uint8_t byte) {
   return byte == BootIdentify || byte == BootChecksum || byte == BootErase || byte == BootWrite;
 }
 
-// Waits for the next frame the receive path holds, or the deadline, or a stop.
-// A port that has gone away stops the burn as a stop click would, in red.
-Reply Await(Ambrelin& a, uint8_t command, double deadline) {
+// Waits for the answer to `command` until the deadline; `reply` holds it when valid.
+Answer Await(Ambrelin& a, uint8_t command, double deadline, Reply& reply) {
   for (;;) {
-    switch (AwaitReply(a, deadline)) {
-      case Wait::PortClosed:
-        ShowBurnState(a, StatePortClosed, Red);
-        Sound(a, false);
-        a.link.ReplyWanted = false;
-        return Reply::Stopped;
-      case Wait::Stopped: return Reply::Stopped;
-      case Wait::Timeout: return Reply::None;
+    Awaited awaited = AwaitReply(a, deadline);
+    switch (awaited.wait) {
+      case Wait::PortClosed: return Answer::Lost;
+      case Wait::Stopped: return Answer::Stopped;
+      case Wait::Timeout: return Answer::None;
       case Wait::Reply: break;
     }
-    a.link.RxFrameReady = false;
-    const auto& frame = a.link.RxFrame;
-    if (frame[2] != HostAddress || frame[6] != 0x00) return Reply::Other;
-    // The chip ID and the checksum are two bytes after the command: a shorter
-    // answer would leave older bytes in their place.
+    reply = std::move(awaited.reply);
+    const auto& d = reply.data;
+    if (reply.address != HostAddress || d.size() < 2 || d[0] != 0x00) return Answer::Other;
+    // The chip ID and the checksum are a word after the command.
     const bool carriesWord = command == BootIdentify || command == BootChecksum;
-    if (frame[7] == command) return frame[5] >= (carriesWord ? 4 : 2) ? Reply::Valid : Reply::Other;
-    if (frame[7] == BootRefusal) return Reply::Refused;
+    if (d[1] == command) return d.size() >= (carriesWord ? 4u : 2u) ? Answer::Valid : Answer::Other;
+    if (d[1] == BootRefusal) return Answer::Refused;
     // A late answer to an earlier request. Taken as this one's, it would put
     // every later answer one request behind, and the erase and the write of a
     // block would refuse each other's answers for ever.
-    if (!IsBootCommand(frame[7])) return Reply::Other;
+    if (!IsBootCommand(d[1])) return Answer::Other;
   }
 }
 
 // Frames that are not an identify reply are dropped and the window stays open.
-std::optional<uint16_t> AwaitIdentify(Ambrelin& a, double seconds) {
+// Nothing when none came; `lost` tells a port that went away.
+std::optional<uint16_t> AwaitIdentify(Ambrelin& a, double seconds, bool& lost) {
   const double deadline = a.pump.Now() + seconds;
+  Reply reply;
   for (;;) {
-    switch (Await(a, BootIdentify, deadline)) {
-      case Reply::Valid: return ReplyWord(a);
-      case Reply::None:
-      case Reply::Stopped: return std::nullopt;
+    switch (Await(a, BootIdentify, deadline, reply)) {
+      case Answer::Valid: return ReplyWord(reply, 2);
+      case Answer::Lost: lost = true; return std::nullopt;
+      case Answer::None:
+      case Answer::Stopped: return std::nullopt;
       default: break;
     }
   }
 }
 
-// One byte in hex, blanks around it allowed.
+// Counts a refusal or a silence; true when it was the last one allowed.
+bool CountError(Burning& b) {
+  ShowErrors(b.a, ++b.outcome.errors);
+  return b.outcome.errors >= ErrorLimit;
+}
+
+enum class Step { Done, Again, End };
+
+// Shows what the answer to a step's request was and counts its errors;
+// `value` follows the caption. End when the burn has to stop here.
+Step Judge(Burning& b, const BurnStep& step, Answer answer, uint32_t value) {
+  Ambrelin& a = b.a;
+  switch (answer) {
+    case Answer::Stopped: b.outcome.end = BurnEnd::Stopped; return Step::End;
+    case Answer::Lost: b.outcome.end = BurnEnd::PortLost; return Step::End;
+    case Answer::Valid: ShowBurnState(a, step.ok, Black, value); return Step::Done;
+    case Answer::Other:
+      ShowBurnState(a, step.other, Red, value);
+      ShowErrors(a, b.outcome.errors);
+      return Step::Again;
+    case Answer::Refused:
+      ShowBurnState(a, step.refused, Red, value);
+      break;
+    case Answer::None:
+      if (!CountError(b)) {
+        ShowBurnState(a, step.noReply, Red, value);
+        return Step::Again;
+      }
+      // Only silence shows a giving-up text; the verify's is the burner window's alone.
+      if (step.abort.main.empty())
+        a.controls.SetText(Burner::UpdateLabelBurnState, ByLanguage(a, step.abort.chinese, step.abort.english));
+      else
+        ShowBurnState(a, step.abort, Red);
+      b.outcome.end = step.failed;
+      return Step::End;
+  }
+  if (!CountError(b)) return Step::Again;
+  b.outcome.end = step.failed;
+  return Step::End;
+}
+
+// Sends a step's request and judges its answer.
+Step Attempt(Burning& b, const BurnStep& step, uint32_t value, const std::function<void()>& send, Reply& reply) {
+  send();
+  return Judge(b, step, Await(b.a, static_cast<uint8_t>(step.command), b.a.pump.Now() + step.wait, reply), value);
+}
+
 std::optional<uint8_t> TrigByte(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (text.empty() || text.size() > 2) return std::nullopt;
-  uint8_t value = 0;
-  for (char c : text) {
-    const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (digit < 0) return std::nullopt;
-    value = static_cast<uint8_t>(value * 16 + digit);
-  }
-  return value;
+  const auto value = HexValue(text, 0xFF);
+  if (!value) return std::nullopt;
+  return static_cast<uint8_t>(*value);
 }
 
 std::optional<uint8_t> ChooseTarget(Ambrelin& a, const std::string& path, bool script, int line) {
   int id = a.controls.Index(Main::UpdateSelectTarget) + 1;
   if (script) id = ScriptTargetId(a, path, line);
-  if (id < 1 || id > 6) {
-    ShowBurnState(a, StateNoTarget, Red);
-    return std::nullopt;
-  }
+  if (id < 1 || id > 6) return std::nullopt;
   if (script) {
     a.controls.SetIndex(Main::UpdateSelectTarget, id - 1);
     a.controls.SetIndex(Burner::UpdateSelectTarget, id - 1);
@@ -213,29 +270,32 @@ std::optional<uint8_t> ChooseTarget(Ambrelin& a, const std::string& path, bool s
   return static_cast<uint8_t>(id);
 }
 
-// A stop that came while a script or an image was read leaves its own text.
-std::optional<uint16_t> FirstSearch(Ambrelin& a, uint8_t target) {
-  if (Stopped(a)) return std::nullopt;
+// The chip ID of the boot program that answered, or how the search ended. A
+// stop that came while a script or an image was read ends it before it starts.
+std::optional<BurnEnd> FirstSearch(Burning& b) {
+  Ambrelin& a = b.a;
+  if (Stopped(a)) return BurnEnd::Stopped;
   ShowBurnState(a, StateFirstSearch, Black);
   for (int attempt = 0; attempt < Attempts; ++attempt) {
-    if (Stopped(a)) return std::nullopt;
+    if (Stopped(a)) return BurnEnd::Stopped;
     const std::string trig = a.controls.Text(Main::UpdateTextTrig);
     if (!trig.empty()) {
       const auto byte = TrigByte(trig);
-      if (!byte) {
-        ShowBurnState(a, StateTrigError, Red);
-        return std::nullopt;
-      }
+      if (!byte) return BurnEnd::TrigError;
       a.port.Write(std::span(&*byte, 1));
       a.pump.WaitUntil(a.pump.Now() + TrigPause, [&a] { return Stopped(a); });
     }
-    TxBurnCommand(a, HostAddress, target, BootIdentify, 0);
-    if (const auto id = AwaitIdentify(a, FirstSearchWait)) return id;
+    TxBurnCommand(a, HostAddress, b.target, BootIdentify, 0);
+    bool lost = false;
+    const auto id = AwaitIdentify(a, FirstSearchWait, lost);
+    if (lost) return BurnEnd::PortLost;
+    if (id) {
+      b.outcome.chipId = *id;
+      b.outcome.identified = true;
+      return std::nullopt;
+    }
   }
-  if (Stopped(a)) return std::nullopt;
-  ShowBurnState(a, StateFirstSearchFailed, Red);
-  Sound(a, false);
-  return std::nullopt;
+  return Stopped(a) ? BurnEnd::Stopped : BurnEnd::NotFound;
 }
 
 // Reloads hex, Tot and script images with the chip's range; other images
@@ -243,213 +303,137 @@ std::optional<uint16_t> FirstSearch(Ambrelin& a, uint8_t target) {
 bool LoadImage(Ambrelin& a, const std::string& path, bool script, int line, const Chip& chip) {
   const uint8_t fill = FillOption(a);
   const std::string image = script ? ScriptImagePath(a, path, line) : path;
-  const int32_t before = a.code.Checksum;
-  a.code.Checksum = NotLoaded;
-  if (path.empty())
-    LoadCode_Include(a, fill, chip.start, chip.end);
-  else if (HasEnding(image, "hex"))
-    LoadCode_HexFile(a, image, fill, chip.start, chip.end);
-  else if (HasEnding(image, "tot"))
-    LoadCode_TotFile(a, image, fill, chip.start, chip.end);
-  else if (script && HasEnding(image, "bin"))
-    LoadCode_BinFile(a, image, fill, chip.start, chip.end);
-  else
-    a.code.Checksum = before;
-  if (a.code.Checksum != NotLoaded) return true;
-  a.code.Checksum = before;
-  ShowBurnState(a, StateLoadFailed, Red);
-  Sound(a, false);
-  return false;
-}
-
-bool NextTarget(Ambrelin& a, uint8_t target, uint16_t chipId) {
-  if (Stopped(a)) return false;
-  ShowBurnState(a, StateWaiting, Black);
-  for (int attempt = 0; attempt < Attempts; ++attempt) {
-    if (Stopped(a)) return false;
-    TxBurnCommand(a, HostAddress, target, BootIdentify, 0);
-    const auto id = AwaitIdentify(a, NextTargetWait);
-    if (!id) continue;
-    if (*id == chipId) return true;
-    ShowBurnState(a, StateOtherChip, Red);
-    return false;
-  }
-  if (Stopped(a)) return false;
-  ShowBurnState(a, StateNotFound, Red);
-  Sound(a, false);
-  return false;
-}
-
-// Counts a refusal or a silence; true when it was the last one allowed.
-bool CountError(Ambrelin& a, int& errors) {
-  ShowErrors(a, ++errors);
-  return errors >= ErrorLimit;
-}
-
-enum class Block { Written, Again, Failed };
-
-// The writes of one erased block; a failed write has the whole block erased
-// and written again.
-Block WriteBlock(Ambrelin& a, uint8_t target, int32_t& address, int chunks, int& errors) {
-  const int32_t blockStart = address;
-  std::array<uint8_t, 128> slice{};
-  while (chunks > 0) {
-    std::copy_n(a.code.Buffer.begin() + address, slice.size(), slice.begin());
-    TxBurnBlock(a, HostAddress, target, BootWrite, static_cast<uint16_t>(address), slice);
-    switch (Await(a, BootWrite, a.pump.Now() + WriteWait)) {
-      case Reply::Stopped: return Block::Failed;
-      case Reply::None:
-        if (CountError(a, errors)) {
-          ShowBurnState(a, WriteAbort, Red);
-          Sound(a, false);
-          return Block::Failed;
-        }
-        ShowBurnState(a, WriteNoReply, Red, static_cast<uint32_t>(address));
-        break;
-      case Reply::Refused:
-        ShowBurnState(a, WriteRefused, Red, static_cast<uint32_t>(address));
-        if (CountError(a, errors)) {
-          Sound(a, false);
-          return Block::Failed;
-        }
-        break;
-      case Reply::Other:
-        ShowBurnState(a, WriteOther, Red, static_cast<uint32_t>(address));
-        ShowErrors(a, errors);
-        break;
-      case Reply::Valid:
-        ShowBurnState(a, WriteOk, Black, static_cast<uint32_t>(address));
-        ShowBars(a, address);
-        address += 128;
-        --chunks;
-        continue;
-    }
-    address = blockStart;
-    return Block::Again;
-  }
-  return Block::Written;
-}
-
-// Erase and write from chip start to chip end; leaves `address` one past it.
-bool Program(Ambrelin& a, uint8_t target, const Chip& chip, int32_t& address) {
-  ShowBurnState(a, StateProgram, Black);
-  a.controls.SetRange(Main::UpdateBarBurn, 0, chip.end);
-  a.controls.SetRange(Burner::UpdateBarBurn, 0, chip.end);
-  int errors = 0;
-  address = chip.start;
-  while (address <= chip.end) {
-    if (Stopped(a)) return false;
-    TxBurnCommand(a, HostAddress, target, BootErase, static_cast<uint16_t>(address));
-    switch (Await(a, BootErase, a.pump.Now() + EraseWait)) {
-      case Reply::Stopped: return false;
-      case Reply::None:
-        if (CountError(a, errors)) {
-          ShowBurnState(a, EraseAbort, Red);
-          Sound(a, false);
-          return false;
-        }
-        ShowBurnState(a, EraseNoReply, Red, static_cast<uint32_t>(address));
-        continue;
-      case Reply::Refused:
-        ShowBurnState(a, EraseRefused, Red, static_cast<uint32_t>(address));
-        if (CountError(a, errors)) {
-          Sound(a, false);
-          return false;
-        }
-        continue;
-      case Reply::Other:
-        ShowBurnState(a, EraseOther, Red, static_cast<uint32_t>(address));
-        ShowErrors(a, errors);
-        continue;
-      case Reply::Valid:
-        ShowBurnState(a, EraseOk, Black, static_cast<uint32_t>(address));
-        if (WriteBlock(a, target, address, chip.block == 512 ? 4 : 1, errors) == Block::Failed) return false;
-    }
-  }
+  if (path.empty()) return static_cast<bool>(LoadCode_Include(a, fill, chip.start, chip.end));
+  if (HasEnding(image, "hex")) return static_cast<bool>(LoadCode_HexFile(a, image, fill, chip.start, chip.end));
+  if (HasEnding(image, "tot")) return static_cast<bool>(LoadCode_TotFile(a, image, fill, chip.start, chip.end));
+  if (script && HasEnding(image, "bin"))
+    return static_cast<bool>(LoadCode_BinFile(a, image, fill, chip.start, chip.end));
   return true;
 }
 
-// Asks for the chip's checksum until it matches the code checksum. A refusal
-// counts like a wrong sum, so a boot program that keeps refusing ends the
-// burn at the error limit instead of holding it for ever.
-bool Verify(Ambrelin& a, uint8_t target, const Chip& chip, int32_t address) {
+std::optional<BurnEnd> NextTarget(Burning& b) {
+  Ambrelin& a = b.a;
+  if (Stopped(a)) return BurnEnd::Stopped;
+  ShowBurnState(a, StateWaiting, Black);
+  for (int attempt = 0; attempt < Attempts; ++attempt) {
+    if (Stopped(a)) return BurnEnd::Stopped;
+    TxBurnCommand(a, HostAddress, b.target, BootIdentify, 0);
+    bool lost = false;
+    const auto id = AwaitIdentify(a, NextTargetWait, lost);
+    if (lost) return BurnEnd::PortLost;
+    if (!id) continue;
+    if (*id == b.outcome.chipId) return std::nullopt;
+    return BurnEnd::OtherChip;
+  }
+  return Stopped(a) ? BurnEnd::Stopped : BurnEnd::NextNotFound;
+}
+
+// The writes of one erased block; a failed write has the whole block erased
+// and written again.
+Step WriteBlock(Burning& b, int chunks) {
+  Ambrelin& a = b.a;
+  int32_t& address = b.outcome.address;
+  const int32_t blockStart = address;
+  std::array<uint8_t, 128> slice{};
+  Reply reply;
+  for (; chunks > 0; --chunks) {
+    std::copy_n(a.code.Buffer.begin() + address, slice.size(), slice.begin());
+    const auto send = [&] { TxBurnBlock(a, HostAddress, b.target, BootWrite, static_cast<uint16_t>(address), slice); };
+    const Step step = Attempt(b, WriteStep, static_cast<uint32_t>(address), send, reply);
+    if (step != Step::Done) {
+      address = blockStart;
+      return step;
+    }
+    ShowBars(a, address);
+    address += 128;
+  }
+  return Step::Done;
+}
+
+// Erase and write from chip start to chip end; leaves the address one past it.
+std::optional<BurnEnd> Program(Burning& b, const Chip& chip) {
+  Ambrelin& a = b.a;
+  ShowBurnState(a, StateProgram, Black);
+  a.controls.SetRange(Main::UpdateBarBurn, 0, chip.end);
+  a.controls.SetRange(Burner::UpdateBarBurn, 0, chip.end);
+  b.outcome.errors = 0;
+  int32_t& address = b.outcome.address;
+  address = chip.start;
+  Reply reply;
+  while (address <= chip.end) {
+    if (Stopped(a)) return BurnEnd::Stopped;
+    const auto send = [&] { TxBurnCommand(a, HostAddress, b.target, BootErase, static_cast<uint16_t>(address)); };
+    Step step = Attempt(b, EraseStep, static_cast<uint32_t>(address), send, reply);
+    if (step == Step::Done) step = WriteBlock(b, chip.block == 512 ? 4 : 1);
+    if (step == Step::End) return b.outcome.end;
+  }
+  return std::nullopt;
+}
+
+// Asks for the chip's checksum until it matches the code checksum.
+std::optional<BurnEnd> Verify(Burning& b, const Chip& chip) {
+  Ambrelin& a = b.a;
   ShowBars(a, chip.end);
   ShowBurnState(a, StateVerify, Black);
-  int errors = 0;
+  b.outcome.errors = 0;
+  b.outcome.imageChecksum = a.code.Checksum;
+  const auto at = static_cast<uint32_t>(b.outcome.address);
+  Reply reply;
   for (;;) {
-    if (Stopped(a)) return false;
-    TxBurnCommand(a, HostAddress, target, BootChecksum, static_cast<uint16_t>(chip.end));
-    const Reply reply = Await(a, BootChecksum, a.pump.Now() + ChecksumWait);
-    const uint16_t sum = ReplyWord(a);
-    switch (reply) {
-      case Reply::Stopped: return false;
-      case Reply::None:
-        if (CountError(a, errors)) {
-          a.controls.SetText(Burner::UpdateLabelBurnState, ByLanguage(a, "校验:失败", "Check: Error"));
-          Sound(a, false);
-          return false;
-        }
-        ShowBurnState(a, CheckNoReply, Red, static_cast<uint32_t>(address));
-        continue;
-      case Reply::Other:
-        ShowBurnState(a, CheckOther, Red, static_cast<uint32_t>(address));
-        ShowErrors(a, errors);
-        continue;
-      case Reply::Refused:
-      case Reply::Valid:
-        if (reply == Reply::Valid && sum == a.code.Checksum) {
-          ShowBurnState(a, CheckOk, Black, sum);
-          Sound(a, true);
-          return true;
-        }
-        ShowBurnState(a, CheckWrong, Red, reply == Reply::Valid ? sum : static_cast<uint32_t>(address));
-        if (CountError(a, errors)) {
-          Sound(a, false);
-          return false;
-        }
+    if (Stopped(a)) return BurnEnd::Stopped;
+    TxBurnCommand(a, HostAddress, b.target, BootChecksum, static_cast<uint16_t>(chip.end));
+    Answer answer = Await(a, BootChecksum, a.pump.Now() + ChecksumWait, reply);
+    uint32_t value = at;
+    if (answer == Answer::Valid) {
+      b.outcome.verifySum = ReplyWord(reply, 2);
+      value = b.outcome.verifySum;
+      if (b.outcome.verifySum != a.code.Checksum) answer = Answer::Refused;
+    }
+    switch (Judge(b, CheckStep, answer, value)) {
+      case Step::Done: Sound(a, true); return std::nullopt;
+      case Step::End: return b.outcome.end;
+      case Step::Again: break;
     }
   }
 }
 
-void Finish(Ambrelin& a, uint8_t target, bool restart) {
+BurnOutcome Finish(Burning& b, bool restart) {
+  Ambrelin& a = b.a;
   if (restart && a.controls.Ticked(Main::UpdateCheckAutoReboot))
-    TxBurnCommand(a, HostAddress, target, BootControl, ControlRestart);
-  ShowBurnState(a, StateFinished, Black);
+    TxBurnCommand(a, HostAddress, b.target, BootControl, ControlRestart);
+  const BurnOutcome outcome = End(b, BurnEnd::Finished);
   AwaitReply(a, a.pump.Now() + FinishWait);
-  a.link.RxFrameReady = false;
+  return outcome;
 }
 
-void Burn(Ambrelin& a) {
-  if (!a.port.IsOpen()) return ShowBurnState(a, StatePortClosed, Red);
+BurnOutcome Burn(Ambrelin& a) {
+  Burning b{a};
+  if (!a.port.IsOpen()) return End(b, BurnEnd::PortClosed);
   const std::string path = a.controls.Text(Main::UpdateTextFileName);
   const bool script = HasEnding(path, "bat");
-  int good = 0;
   for (int line = 1;;) {
     const auto target = ChooseTarget(a, path, script, line);
-    if (!target) return;
-    const auto chipId = FirstSearch(a, *target);
-    if (!chipId) return;
-    const Chip& chip = ChipById(*chipId);
+    if (!target) return End(b, BurnEnd::NoTarget);
+    b.target = *target;
+    if (const auto end = FirstSearch(b)) return End(b, *end);
+    const Chip& chip = ChipById(b.outcome.chipId);
     a.controls.SetText(Main::UpdateLabelDevice, chip.caption);
-    if (!LoadImage(a, path, script, line, chip)) return;
-    if (a.code.Length > chip.end) {
-      ShowBurnState(a, StateTooLarge, Red);
-      return Sound(a, false);
-    }
+    if (!LoadImage(a, path, script, line, chip)) return End(b, BurnEnd::LoadFailed);
+    if (a.code.Length > chip.end) return End(b, BurnEnd::TooLarge);
     for (;;) {
-      if (!NextTarget(a, *target, *chipId)) return;
-      int32_t address = 0;
-      if (!Program(a, *target, chip, address) || !Verify(a, *target, chip, address)) return;
-      ShowTotal(a, ++good);
+      if (const auto end = NextTarget(b)) return End(b, *end);
+      if (const auto end = Program(b, chip)) return End(b, *end);
+      if (const auto end = Verify(b, chip)) return End(b, *end);
+      ShowTotal(a, ++b.outcome.good);
       const bool repeat = a.controls.Ticked(Main::UpdateCheckAutoBurn);
-      if (repeat) TxBurnCommand(a, HostAddress, *target, BootControl, ControlNextTarget);
+      if (repeat) TxBurnCommand(a, HostAddress, b.target, BootControl, ControlNextTarget);
       if (script) {
         if (++line <= ScriptLineCount(a, path)) break;
-        if (!repeat) return Finish(a, *target, false);
+        if (!repeat) return Finish(b, false);
         line = 1;
         break;
       }
-      if (!repeat) return Finish(a, *target, true);
+      if (!repeat) return Finish(b, true);
     }
   }
 }
@@ -471,20 +455,6 @@ namespace {
 
 uint8_t Exchanged(uint8_t byte) { return byte == 0x53 ? 0x75 : byte == 0x75 ? 0x53 : byte; }
 
-// The whole request around its data bytes, the sequence advanced first.
-std::vector<uint8_t> BurnFrame(Ambrelin& a, uint8_t type, uint8_t address, std::span<const uint8_t> data) {
-  a.link.TxSequence = a.link.TxSequence < 255 ? static_cast<uint8_t>(a.link.TxSequence + 1) : 0;
-  std::vector<uint8_t> frame{0x55, type, address, static_cast<uint8_t>(0x55 + type + address), a.link.TxSequence,
-                             static_cast<uint8_t>(data.size())};
-  frame.insert(frame.end(), data.begin(), data.end());
-  uint8_t sum = 0;
-  for (size_t k = 0; k < frame.size(); ++k)
-    if (k != 3) sum = static_cast<uint8_t>(sum + frame[k]);
-  frame.push_back(sum);
-  frame.push_back(0xAA);
-  return frame;
-}
-
 }  // namespace
 
 void ShowBurnIdle(Ambrelin& a) {
@@ -495,33 +465,39 @@ void ShowBurnIdle(Ambrelin& a) {
 void TxBurnCommand(Ambrelin& a, uint8_t type, uint8_t address, uint16_t command, uint16_t parameter) {
   const uint8_t data[] = {static_cast<uint8_t>(command >> 8), static_cast<uint8_t>(command),
                           static_cast<uint8_t>(parameter >> 8), static_cast<uint8_t>(parameter)};
-  a.port.Write(BurnFrame(a, type, address, data));
+  a.port.Write(EncodeFrame(a.link, type, address, data));
 }
 
 void TxBurnBlock(Ambrelin& a, uint8_t type, uint8_t address, uint16_t command, uint16_t addressWord,
                  std::array<uint8_t, 128>& slice) {
   const bool old = a.controls.Ticked(Burner::UpdateCheckVerOld);
-  if (!old) std::transform(slice.begin(), slice.end(), slice.begin(), Exchanged);
   std::vector<uint8_t> data{static_cast<uint8_t>(command >> 8), static_cast<uint8_t>(command),
                             static_cast<uint8_t>(addressWord >> 8), static_cast<uint8_t>(addressWord)};
   data.insert(data.end(), slice.begin(), slice.end());
-  std::vector<uint8_t> frame = BurnFrame(a, type, address, data);
   // The old boot program sums the bytes before their exchange.
-  constexpr ptrdiff_t SliceAt = 10;
-  if (old) std::transform(frame.begin() + SliceAt, frame.end() - 2, frame.begin() + SliceAt, Exchanged);
-  a.port.Write(frame);
+  const std::vector<uint8_t> summed = data;
+  std::transform(data.begin() + 4, data.end(), data.begin() + 4, Exchanged);
+  if (!old) std::copy(data.begin() + 4, data.end(), slice.begin());
+  a.port.Write(old ? EncodeFrame(a.link, type, address, data, summed) : EncodeFrame(a.link, type, address, data));
 }
 
-void UpdateButtonUpdate_Click(Ambrelin& a) {
-  a.link.ReplyWanted = !a.link.ReplyWanted;
+BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a) {
+  // A click while the burn runs is its stop request; while another job runs,
+  // it must not touch the flag that job waits on.
+  const bool stop = a.job == Job::Burn;
+  std::optional<RunningJob> job;
+  if (!stop && !job.emplace(a, Job::Burn)) return {BurnEnd::Busy};
+  a.link.ReplyWanted = !stop;
   Both(a, Main::UpdateLabelBurnTotal, Burner::UpdateLabelBurnTotal, "统计: ", "Total: ");
   Both(a, Main::UpdateLabelBurnError, Burner::UpdateLabelBurnError, "出错: ", "Error:  ");
-  if (!a.link.ReplyWanted) {
+  if (stop) {
     ShowBurnIdle(a);
-    return CleanUp(a);
+    CleanUp(a);
+    return {BurnEnd::Stopped};
   }
   EnableChoices(a, false);
   ShowButtons(a, true);
-  Burn(a);
+  const BurnOutcome outcome = Burn(a);
   CleanUp(a);
+  return outcome;
 }

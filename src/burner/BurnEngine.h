@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/Ambrelin.h"
+#include "burner/ChipTable.h"
 
 // Commands of the boot program, the first data word of a request.
 enum BootCommand : uint16_t { BootControl = 0, BootIdentify = 1, BootChecksum = 5, BootErase = 7, BootWrite = 10 };
@@ -15,18 +16,6 @@ enum BootCommand : uint16_t { BootControl = 0, BootIdentify = 1, BootChecksum = 
 inline constexpr uint16_t ControlRestart = 1, ControlNextTarget = 2;
 // The second data byte of the boot program's refusal.
 inline constexpr uint8_t BootRefusal = 0x02;
-
-struct Chip {
-  uint16_t id;
-  std::string_view caption;
-  int32_t end;    // last programmable address
-  int32_t block;  // erase block size
-  int32_t start;  // first programmable address
-};
-extern const std::array<Chip, 25> Chips;
-inline constexpr Chip UnknownChip{0, "器件: 未知", 0xFFFF, 128, 0};
-// The row of the chip table; an unknown ID gets the defaults.
-const Chip& ChipById(uint16_t id);
 
 // The 12-byte request: command and parameter, most significant byte first.
 void TxBurnCommand(Ambrelin&, uint8_t type, uint8_t address, uint16_t command, uint16_t parameter);
@@ -54,7 +43,38 @@ void ShowBurnState(Ambrelin&, const BurnText&, uint32_t colour, uint32_t value);
 // "进度: ------" on both windows, the colour left as it is.
 void ShowBurnIdle(Ambrelin&);
 
+// Every way a burn ends.
+enum class BurnEnd {
+  Finished,      // the last target verified, nothing to repeat
+  Stopped,       // the stop click
+  Busy,          // another job runs: nothing started
+  PortClosed,    // the port was not open
+  PortLost,      // the port went away under the burn
+  NoTarget,      // no target ID chosen, or a script line without one
+  TrigError,     // the pre-trigger text is no byte
+  NotFound,      // the first search found no boot program
+  LoadFailed,    // the image could not be loaded
+  TooLarge,      // the image is longer than the chip
+  NextNotFound,  // no further target came (how an auto-repeat run ends)
+  OtherChip,     // a later target is another chip
+  EraseFailed,   // the error limit, erasing
+  WriteFailed,   // the error limit, writing
+  VerifyFailed,  // the error limit, verifying
+};
+
+// The end of a burn and its figures, of the last target it worked on.
+struct BurnOutcome {
+  BurnEnd end = BurnEnd::Stopped;
+  uint16_t chipId = 0;
+  bool identified = false;  // whether chipId was heard
+  int32_t imageChecksum = 0;
+  uint16_t verifySum = 0;   // the chip's last answer to the checksum request
+  int errors = 0;           // as the error label shows them
+  int good = 0;             // targets verified
+  int32_t address = 0;      // where programming stood
+};
+
 // The start/stop button of the burn page: every click inverts ReplyWanted; a
-// click that sets it runs the whole burn inside itself, one that clears it
-// stops the running burn at its next wait.
-void UpdateButtonUpdate_Click(Ambrelin&);
+// click that sets it runs the whole burn inside itself and returns how it
+// ended, one that clears it stops the running burn at its next wait.
+BurnOutcome UpdateButtonUpdate_Click(Ambrelin&);

@@ -2,12 +2,12 @@
 
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
+#include "app/Job.h"
 #include "batch/Basic.h"
 #include "burner/BurnEngine.h"
 #include "images/AdiSetting.h"
 #include "images/BatFile.h"
 #include "images/BinFile.h"
-#include "images/CodeBuffer.h"
 #include "images/HexFile.h"
 #include "images/RedidoFile.h"
 #include "images/TxtFile.h"
@@ -19,37 +19,31 @@ namespace {
 constexpr std::string_view BurnFileFilter = "Burn File|*.bat;*.Txt;*.Hex;*.Bin;*.Tot;*.Val";
 
 // The images a script line may name.
-bool LoadImage(Ambrelin& a, const std::string& path, int32_t start, int32_t end) {
+std::optional<Loaded> LoadImage(Ambrelin& a, const std::string& path, int32_t start, int32_t end) {
   const uint8_t fill = FillOption(a);
-  if (HasEnding(path, "hex"))
-    LoadCode_HexFile(a, path, fill, start, end);
-  else if (HasEnding(path, "tot"))
-    LoadCode_TotFile(a, path, fill, start, end);
-  else if (HasEnding(path, "bin"))
-    LoadCode_BinFile(a, path, fill, start, end);
-  else
-    return false;
-  return true;
+  if (HasEnding(path, "hex")) return LoadCode_HexFile(a, path, fill, start, end);
+  if (HasEnding(path, "tot")) return LoadCode_TotFile(a, path, fill, start, end);
+  if (HasEnding(path, "bin")) return LoadCode_BinFile(a, path, fill, start, end);
+  return std::nullopt;
 }
 
 }  // namespace
 
 uint8_t FillOption(Ambrelin& a) { return a.controls.Ticked(Main::UpdateOptionFull0x00) ? 0x00 : 0xFF; }
 
-void LoadByEnding(Ambrelin& a, const std::string& path, int32_t start, int32_t end) {
-  if (LoadImage(a, path, start, end)) return;
-  if (HasEnding(path, "val"))
-    LoadCode_ValFile(a, path);
-  else if (HasEnding(path, "txt"))
-    LoadCode_TxtFile(a, path, 0xFF, start, end);
-  else if (HasEnding(path, "bat"))
-    LoadImage(a, ScriptImagePath(a, path, 1), start, end);
+std::optional<Loaded> LoadByEnding(Ambrelin& a, const std::string& path, int32_t start, int32_t end) {
+  if (HasEnding(path, "val")) return LoadCode_ValFile(a, path);
+  if (HasEnding(path, "txt")) return LoadCode_TxtFile(a, path, 0xFF, start, end);
+  if (HasEnding(path, "bat")) return LoadImage(a, ScriptImagePath(a, path, 1), start, end);
+  return LoadImage(a, path, start, end);
 }
 
 void UpdateButtonOpenFile_Click(Ambrelin& a) {
   // A cancelled dialog changes nothing: the name on the page stays as it was.
   const auto chosen = a.dialogs.OpenFile(BurnFileFilter);
   if (!chosen) return;
+  std::optional<RunningJob> job;
+  if (HasEnding(*chosen, "val") && !job.emplace(a, Job::LoadVal)) return;
   a.controls.SetText(Main::UpdateTextFileName, *chosen);
   a.controls.SetText(BurnDesktopControls::UpdateTextFileName, *chosen);
   LoadByEnding(a, *chosen);

@@ -86,14 +86,7 @@ int Burn(const Arguments& args) {
 
   // The burner window's captions as they change, in its language.
   std::map<std::string, std::string, std::less<>> shown;
-  std::string finalState;
-  int verified = 0;
   c.textChanged = [&](Control changed, std::string_view text) {
-    if (changed.window == Main::UpdateLabelBurnState.window && changed.name == Main::UpdateLabelBurnState.name)
-      finalState = text;
-    if (changed.window == Main::UpdateLabelBurnTotal.window && changed.name == Main::UpdateLabelBurnTotal.name &&
-        text.size() > std::string_view("统计: ").size())
-      ++verified;
     if (changed.window != Burner::BurnDesktop.window) return;
     if (changed.name != Burner::UpdateLabelBurnState.name && changed.name != Burner::UpdateLabelBurnError.name &&
         changed.name != Burner::UpdateLabelBurnTotal.name)
@@ -105,9 +98,10 @@ int Burn(const Arguments& args) {
   };
 
   if (!session.Open("38400,N,8,1")) return PortFailed;
-  UpdateButtonUpdate_Click(a);
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
   // A repeating burn ends when the line has no more targets to offer.
-  const bool done = finalState == "进度: 完成" || (o.autoBurn && verified > 0 && finalState == "等待:目标没有出现");
+  const bool done = outcome.end == BurnEnd::Finished ||
+                    (o.autoBurn && outcome.good > 0 && outcome.end == BurnEnd::NextNotFound);
   return done ? Ok : Refused;
 }
 

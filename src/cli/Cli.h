@@ -13,9 +13,8 @@
 
 enum Exit { Ok = 0, Refused = 1, PortFailed = 2, BadUsage = 64 };
 
-// Messages go to stderr; any of them means the command did not do its work.
+// Messages go to stderr; what a verb did is its outcome's to say.
 struct CliDialogs : Dialogs {
-  int messages = 0;
   void MessageBox(std::string_view text) override;
   void Notice(std::string_view text) override;
   // Files are named on the command line.
@@ -31,13 +30,13 @@ struct DevicePin : SettingsStore {
   void Put(std::string_view, std::string_view, std::string_view) override {}
 };
 
-// "COM" and a number from 1 to 32.
-std::optional<int> ComNumber(std::string_view text);
+// The port an argument names when all of it is "COMn", n from 1 to 32; any
+// other text is a device.
+std::optional<int> ComArgument(std::string_view text);
 // Bytes as upper-case hex pairs separated by blanks.
 std::string Hex(std::span<const uint8_t> bytes);
 
-// The logic over "COMn" or a device path, headless; received bytes go to the
-// receive path.
+// The logic over "COMn" or a device path, headless, its port connected.
 struct CliSession {
   explicit CliSession(const std::string& portText);
   // Opens the port; says why on stderr when it cannot.

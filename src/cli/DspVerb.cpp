@@ -15,8 +15,11 @@ constexpr Control Labels[] = {C::AudioFlashEggDate,       C::AudioFlashEggCodeSi
                               C::AudioFlashFlashDate,     C::AudioFlashFlashCodeSize, C::AudioFlashFlashCodeCount,
                               C::AudioFlashBurnInfo,      C::AudioFlashBurnError,     C::AudioFlashBurnTime};
 
-bool Opened(CliSession& session, bool (*open)(Ambrelin&, const std::string&), const std::string& path) {
-  if (open(session.a, path)) return session.dialogs.messages == 0;
+// The loader has put its own message on stderr when the file was bad.
+bool Opened(CliSession& session, std::optional<Loaded> (*open)(Ambrelin&, const std::string&),
+            const std::string& path) {
+  const auto loaded = open(session.a, path);
+  if (loaded) return static_cast<bool>(*loaded);
   std::cerr << "no such file: " << path << '\n';
   return false;
 }
@@ -44,6 +47,5 @@ int DspDownload(const Arguments& args) {
   if (!Opened(session, OpenEggFile, files[0])) return Refused;
   if (files.size() == 2 && !Opened(session, OpenFlashFile, files[1])) return Refused;
   if (!session.Open("38400,N,8,1")) return PortFailed;
-  AudioFlashDownload_Click(session.a);
-  return session.controls.Text(C::AudioFlashBurnInfo) == "烧录: 完成" ? Ok : Refused;
+  return AudioFlashDownload_Click(session.a).end == DownloadEnd::Done ? Ok : Refused;
 }

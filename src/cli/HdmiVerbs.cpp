@@ -10,8 +10,6 @@
 #include "cli/Cli.h"
 #include "panels/HdmiRegisters.h"
 
-namespace Main = DesktopFormControls;
-
 namespace {
 
 bool WriteBytes(const std::string& path, std::span<const uint8_t> bytes) {
@@ -43,7 +41,7 @@ int HdmiDump(const Arguments& args) {
   if (!session.Open("38400,N,8,1")) return PortFailed;
   const DumpResult result = ReadRegisters(session.a, chipText == "9880" ? Ad9880 : Ad9889);
   if (result.end != DumpEnd::Complete) {
-    std::cerr << session.controls.Text(Main::UpdateLabelBurnState) << '\n';
+    std::cerr << DumpEndText(result) << '\n';
     return Refused;
   }
   const std::span<const uint8_t> registers(session.a.code.Buffer.data(), 256);
@@ -88,11 +86,10 @@ int Batch(const Arguments& args) {
   const BatchSlot& slot = BatchSlots::All[0];
   session.controls.SetText(slot.port, text);
   session.controls.SetText(slot.file, file);
-  if (write)
-    BatchButtonWrite_Click(session.a, slot);
-  else
-    BatchButtonRead_Click(session.a, slot);
-  if (session.dialogs.messages) return Refused;
-  std::cout << session.controls.Text(write ? Main::BatchTxText : Main::BatchRxText);
+  const BatchOutcome outcome =
+      write ? BatchButtonWrite_Click(session.a, slot) : BatchButtonRead_Click(session.a, slot);
+  if (outcome.end != BatchEnd::Sent || !outcome.saved) return Refused;
+  const Ambrelin& a = session.a;
+  std::cout << (write ? HexDump(a.code.Buffer, BatchCount - 1) : HexDump(a.BatchReadBuffer, BatchCount - 1));
   return Ok;
 }

@@ -24,13 +24,13 @@ std::optional<int32_t> Number(const std::string& text) {
 }
 
 // Loads FILE as the burn page does; the remaining options are left for the verb.
-struct Loaded {
+struct Request {
   std::string file;
   int32_t start = 0, end = 65535, last = 1023;
 };
 
-std::optional<Loaded> ReadOptions(const Arguments& args, bool range, bool last, MapControls& controls) {
-  Loaded loaded;
+std::optional<Request> ReadOptions(const Arguments& args, bool range, bool last, MapControls& controls) {
+  Request request;
   for (size_t k = 0; k < args.size(); ++k) {
     const std::string& arg = args[k];
     const bool hasValue = k + 1 < args.size();
@@ -40,39 +40,38 @@ std::optional<Loaded> ReadOptions(const Arguments& args, bool range, bool last, 
       if (fill != "00" && fill != "ff" && fill != "FF") return std::nullopt;
       controls.SetTicked(Main::UpdateOptionFull0x00, fill == "00");
     } else if (range && (arg == "--start" || arg == "--end") && hasValue && (value = Number(args[++k]))) {
-      (arg == "--start" ? loaded.start : loaded.end) = *value;
+      (arg == "--start" ? request.start : request.end) = *value;
     } else if (last && arg == "--last" && hasValue && (value = Number(args[++k])) && *value <= 0x7FFF) {
-      loaded.last = *value;
-    } else if (loaded.file.empty() && arg.rfind("--", 0) != 0) {
-      loaded.file = arg;
+      request.last = *value;
+    } else if (request.file.empty() && arg.rfind("--", 0) != 0) {
+      request.file = arg;
     } else {
       return std::nullopt;
     }
   }
-  if (loaded.file.empty()) return std::nullopt;
-  return loaded;
+  if (request.file.empty()) return std::nullopt;
+  return request;
 }
 
-// Loads as the burn page does. A file of another kind would leave the buffer
-// as it was and pass for loaded, so it is refused here.
-int Load(CliSession& session, const Loaded& loaded) {
-  bool known = false;
-  for (std::string_view ending : {"hex", "tot", "bin", "val", "txt", "bat"}) known = known || HasEnding(loaded.file, ending);
-  if (!known) {
-    std::cerr << "not an image file: " << loaded.file << '\n';
+// Loads as the burn page does; the loader has put its own message on stderr.
+// A file no loader takes would leave the buffer as it was and pass for
+// loaded, so it is refused here.
+int Load(CliSession& session, const Request& request) {
+  const auto loaded = LoadByEnding(session.a, request.file, request.start, request.end);
+  if (!loaded) {
+    std::cerr << "not an image file: " << request.file << '\n';
     return Refused;
   }
-  LoadByEnding(session.a, loaded.file, loaded.start, loaded.end);
-  return session.dialogs.messages ? Refused : Ok;
+  return *loaded ? Ok : Refused;
 }
 
 }  // namespace
 
 int Image(const Arguments& args) {
   CliSession session("");
-  const auto loaded = ReadOptions(args, true, false, session.controls);
-  if (!loaded) return BadUsage;
-  if (const int exit = Load(session, *loaded); exit != Ok) return exit;
+  const auto request = ReadOptions(args, true, false, session.controls);
+  if (!request) return BadUsage;
+  if (const int exit = Load(session, *request); exit != Ok) return exit;
   for (Control label : {Main::UpdateLableFileDate, Main::UpdateLabelCodeName, Main::UpdateLabelCodeSum,
                         Main::UpdateLableCodeSize})
     std::cout << session.controls.Text(label) << '\n';
@@ -82,21 +81,20 @@ int Image(const Arguments& args) {
 
 int Hex2Tot(const Arguments& args) {
   CliSession session("");
-  const auto loaded = ReadOptions(args, false, false, session.controls);
-  if (!loaded) return BadUsage;
-  if (const int exit = Load(session, *loaded); exit != Ok) return exit;
-  session.controls.SetText(Main::UpdateTextFileName, loaded->file);
-  ToolButtonHex2Tot_Click(session.a);
-  if (session.dialogs.messages) return Refused;
-  std::cout << loaded->file.substr(0, loaded->file.size() - 4) << ".Tot\n";
+  const auto request = ReadOptions(args, false, false, session.controls);
+  if (!request) return BadUsage;
+  if (const int exit = Load(session, *request); exit != Ok) return exit;
+  session.controls.SetText(Main::UpdateTextFileName, request->file);
+  if (!ToolButtonHex2Tot_Click(session.a)) return Refused;
+  std::cout << request->file.substr(0, request->file.size() - 4) << ".Tot\n";
   return Ok;
 }
 
 int Dump(const Arguments& args) {
   CliSession session("");
-  const auto loaded = ReadOptions(args, false, true, session.controls);
-  if (!loaded) return BadUsage;
-  if (const int exit = Load(session, *loaded); exit != Ok) return exit;
-  std::cout << DumpCodeBuffer(session.a, static_cast<int16_t>(loaded->last)) << std::flush;
+  const auto request = ReadOptions(args, false, true, session.controls);
+  if (!request) return BadUsage;
+  if (const int exit = Load(session, *request); exit != Ok) return exit;
+  std::cout << DumpCodeBuffer(session.a, static_cast<int16_t>(request->last)) << std::flush;
   return Ok;
 }

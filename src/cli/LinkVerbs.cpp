@@ -17,7 +17,7 @@ int Ports(const Arguments& args) {
 }
 
 int Pin(const Arguments& args) {
-  if (args.empty() || args.size() > 2 || !ComNumber(args[0])) return BadUsage;
+  if (args.empty() || args.size() > 2 || !ComArgument(args[0])) return BadUsage;
   QtSettingsStore settings;
   settings.Put(PortPinSection, args[0], args.size() == 2 ? args[1] : "");
   return Ok;
@@ -53,7 +53,8 @@ int Send(const Arguments& args) {
 
   CliSession session(portText);
   Ambrelin& a = session.a;
-  // Every reply is shown, not only those a job would hold.
+  // Every reply is shown, not only those a job would hold: this receive path
+  // stands in for the connected one, and a lost port stays connected.
   session.port.Received = [&a](std::span<const uint8_t> bytes) {
     AppendReceived(a.link, bytes);
     do {
@@ -65,12 +66,10 @@ int Send(const Arguments& args) {
   };
 
   if (!session.Open("38400,N,8,1")) return PortFailed;
-  if (haveType)
-    TxByHex2(a, type, address, command);
-  else
-    TxByHex(a, address, command);
-  if (session.dialogs.messages) return Refused;
+  const bool sent = haveType ? TxByHex2(a, type, address, command) : TxByHex(a, address, command);
+  if (!sent) return Refused;
   a.pump.WaitUntil(a.pump.Now() + wait, [&a] { return !a.port.IsOpen(); });
-  return session.dialogs.messages ? Refused : Ok;
+  // A port that went away during the wait has taken the replies with it.
+  return a.port.IsOpen() ? Ok : Refused;
 }
 

@@ -5,11 +5,15 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/Job.h"
+#include "app/Language.h"
 #include "dspflash/NumberText.h"
 #include "images/CodeBuffer.h"
+#include "link/Frame.h"
 #include "link/TxRx.h"
 #include "panels/DecoderFormControls.h"
 
@@ -25,13 +29,19 @@ constexpr int32_t FlashSize = 0x80000, SectorSize = 0x1000, BlockSize = 128;
 constexpr uint8_t LoaderDone = 0x10, LoaderFailed = 0x11;
 // The bar reaches 100 with the last block.
 constexpr double BarStep = 5243.0;
+constexpr uint32_t Black = 0, Red = 255;
 
-enum class Reply { Done, Failed, Timeout, Stopped };
+enum class Answer { Done, Failed, Timeout, Stopped, Lost };
 
-struct Job {
+// How many commands in a row must be answered under an earlier send's number
+// before the loader is taken to count its answers itself.
+constexpr int OwnCountEvidence = 2;
+// How long after its send an answer may still come in late.
+constexpr double LateWindow = CommandWait + 1.0;
+
+struct Downloading {
   Ambrelin& a;
-  int64_t errors = 0;
-  int32_t address = 0;
+  DownloadOutcome outcome{DownloadEnd::Done};
   double start = 0;
   // Whether the loader answers with the sequence number of the request. When
   // it does, only the sends of the command in hand can acknowledge it: a late
@@ -39,133 +49,201 @@ struct Job {
   // that never reached the loader.
   bool echoes = false;
   std::vector<uint8_t> sent;
+  std::vector<double> sentAt;
+  // Commands in a row whose answer carried an earlier send's number. A loader
+  // that numbers its answers itself falls one behind for good after a lost
+  // request, and then answers every command so: a retry's answer carries the
+  // send before it. An echoing loader does that only when an answer is later
+  // than the whole wait, and never for command after command.
+  int behind = 0;
 };
 
 void Info(Ambrelin& a, const std::string& text) { a.controls.SetText(C::AudioFlashBurnInfo, text); }
 
 std::string At(int32_t address) { return "0x" + HexText(static_cast<uint32_t>(address)); }
 
-void CountError(Job& job) {
-  ++job.errors;
-  job.a.controls.SetText(C::AudioFlashBurnError, "出错:" + NumberText(job.errors));
+void CountError(Downloading& job) {
+  ++job.outcome.errors;
+  job.a.controls.SetText(C::AudioFlashBurnError, "出错:" + NumberText(job.outcome.errors));
+}
+
+bool Sent(const Downloading& job, uint8_t sequence) {
+  return std::find(job.sent.begin(), job.sent.end(), sequence) != job.sent.end();
 }
 
 // Waits for the flash loader's answer to the command in hand until the
 // deadline. Other frames are dropped and the wait goes on; so is a refusal
-// when only a success counts (the ping). A port that has gone away ends the
-// job as a stop click would, with the label saying why.
-Reply Await(Job& job, double deadline, bool refusalCounts) {
-  LinkState& link = job.a.link;
+// when only a success counts (the ping).
+Answer Await(Downloading& job, double deadline, bool refusalCounts, Reply& reply) {
   for (;;) {
-    switch (AwaitReply(job.a, deadline)) {
-      case Wait::PortClosed: Info(job.a, "状态: 没有打开串口"); return Reply::Stopped;
-      case Wait::Stopped: return Reply::Stopped;
-      case Wait::Timeout: return Reply::Timeout;
+    Awaited awaited = AwaitReply(job.a, deadline);
+    switch (awaited.wait) {
+      case Wait::PortClosed: return Answer::Lost;
+      case Wait::Stopped: return Answer::Stopped;
+      case Wait::Timeout: return Answer::Timeout;
       case Wait::Reply: break;
     }
-    link.RxFrameReady = false;
-    const auto& f = link.RxFrame;
-    const bool fromLoader = f[2] == HostAddress && f[5] >= 4 && f[6] == 0x44 && f[7] == 0x49 && f[8] == 0x70;
-    if (!fromLoader || (job.echoes && std::find(job.sent.begin(), job.sent.end(), f[4]) == job.sent.end())) continue;
-    if (f[9] == LoaderDone) return Reply::Done;
-    if (f[9] == LoaderFailed && refusalCounts) return Reply::Failed;
+    reply = std::move(awaited.reply);
+    const auto& d = reply.data;
+    const bool fromLoader = reply.address == HostAddress && d.size() >= 4 && d[0] == 0x44 && d[1] == 0x49 && d[2] == 0x70;
+    if (!fromLoader || (job.echoes && !Sent(job, reply.sequence))) continue;
+    if (d[3] == LoaderDone) return Answer::Done;
+    if (d[3] == LoaderFailed && refusalCounts) return Answer::Failed;
+  }
+}
+
+// Once a command has its answer, the sends of it that went before may still
+// be answered late. A loader that does not echo gives no way to tell such an
+// answer from the next command's, and taken for it, it would cover a write
+// that never reached the loader: so they are waited out before anything more
+// is sent.
+Answer Answered(Downloading& job) {
+  const bool drain = !job.echoes && job.sentAt.size() > 1;
+  const double until = drain ? job.sentAt[job.sentAt.size() - 2] + LateWindow : 0;
+  job.sent.clear();
+  job.sentAt.clear();
+  if (!drain) return Answer::Done;
+  for (;;) {
+    switch (AwaitReply(job.a, until).wait) {
+      case Wait::PortClosed: return Answer::Lost;
+      case Wait::Stopped: return Answer::Stopped;
+      case Wait::Timeout: return Answer::Done;
+      case Wait::Reply: break;
+    }
   }
 }
 
 // Up to 11 pings, a second each, until the loader answers one. Its answer
 // tells whether it echoes sequence numbers.
-Reply Handshake(Job& job) {
+Answer Handshake(Downloading& job) {
   Ambrelin& a = job.a;
+  Reply reply;
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     TxByHex(a, LoaderAddress, "444970 10");
     job.sent.push_back(a.link.TxSequence);
-    const Reply reply = Await(job, a.pump.Now() + PingWait, false);
-    // A loader that does not echo may answer with 0, which a ping carries
-    // once the counter wraps: only another number shows an echo.
-    if (reply == Reply::Done) job.echoes = a.link.RxFrame[4] != 0 && a.link.RxFrame[4] == job.sent.back();
-    if (reply != Reply::Timeout) return reply;
+    job.sentAt.push_back(a.pump.Now());
+    const Answer answer = Await(job, a.pump.Now() + PingWait, false, reply);
+    if (answer == Answer::Done) {
+      // A loader that does not echo may answer with 0, which a ping carries
+      // once the counter wraps: only another number shows an echo.
+      job.echoes = reply.sequence != 0 && reply.sequence == job.sent.back();
+      return Answered(job);
+    }
+    if (answer != Answer::Timeout) return answer;
   }
-  return Reply::Timeout;
+  return Answer::Timeout;
 }
 
 // One command, sent again after each timeout, up to 11 times.
-Reply Exchange(Job& job, const std::function<void()>& send) {
-  job.sent.clear();
+Answer Exchange(Downloading& job, const std::function<void()>& send) {
+  Reply reply;
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     send();
     job.sent.push_back(job.a.link.TxSequence);
-    const Reply reply = Await(job, job.a.pump.Now() + CommandWait, true);
-    if (reply != Reply::Timeout) return reply;
+    job.sentAt.push_back(job.a.pump.Now());
+    const Answer answer = Await(job, job.a.pump.Now() + CommandWait, true, reply);
+    if (answer == Answer::Done || answer == Answer::Failed) {
+      job.behind = reply.sequence == job.sent.back() ? 0 : job.behind + 1;
+      if (job.behind >= OwnCountEvidence) job.echoes = false;
+      if (const Answer drained = Answered(job); drained != Answer::Done) return drained;
+    }
+    if (answer != Answer::Timeout) return answer;
     CountError(job);
   }
-  return Reply::Timeout;
+  return Answer::Timeout;
+}
+
+// How the download ends when a command gets no answer it can use.
+DownloadEnd Ended(Answer answer, DownloadEnd silent) {
+  return answer == Answer::Lost ? DownloadEnd::PortLost : answer == Answer::Stopped ? DownloadEnd::Stopped : silent;
 }
 
 // A refused erase is started again, as often as the loader refuses it.
-bool Erase(Job& job) {
+std::optional<DownloadEnd> Erase(Downloading& job) {
   Ambrelin& a = job.a;
-  const std::string at = At(job.address);
-  char address[9];
-  std::snprintf(address, sizeof address, "%08X", static_cast<unsigned>(job.address));
+  const int32_t address = job.outcome.address;
+  const std::string at = At(address);
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08X", static_cast<unsigned>(address));
   Info(a, "删除:" + at);
   for (;;) {
-    const Reply reply = Exchange(job, [&] { TxByHex(a, LoaderAddress, std::string("444970 14 ") + address); });
-    if (reply == Reply::Done) {
+    const Answer answer = Exchange(job, [&] { TxByHex(a, LoaderAddress, std::string("444970 14 ") + hex); });
+    if (answer == Answer::Done) {
       Info(a, "删除: 完成" + at);
-      return true;
+      return std::nullopt;
     }
-    if (reply == Reply::Timeout) Info(a, "删除: 无响应" + at);
-    if (reply != Reply::Failed) return false;
+    if (answer != Answer::Failed) return Ended(answer, DownloadEnd::EraseNoResponse);
     CountError(job);
     Info(a, "删除: 失败" + at);
   }
 }
 
 // A refused block is copied and written again, as often as the loader refuses it.
-bool Write(Job& job) {
+std::optional<DownloadEnd> Write(Downloading& job) {
   Ambrelin& a = job.a;
-  const std::string at = At(job.address);
+  const int32_t address = job.outcome.address;
+  const std::string at = At(address);
   for (;;) {
     Info(a, "烧录: " + at);
     std::array<uint8_t, BlockSize> block;
-    std::copy_n(a.code.Buffer.begin() + job.address, BlockSize, block.begin());
-    const Reply reply = Exchange(job, [&] { FlashWrite(a, 0x00, LoaderAddressByte, job.address, block); });
-    if (reply == Reply::Done) return true;
-    if (reply == Reply::Timeout) Info(a, "烧录: 无响应" + at);
-    if (reply != Reply::Failed) return false;
+    std::copy_n(a.code.Buffer.begin() + address, BlockSize, block.begin());
+    const Answer answer = Exchange(job, [&] { FlashWrite(a, 0x00, LoaderAddressByte, address, block); });
+    if (answer == Answer::Done) return std::nullopt;
+    if (answer != Answer::Failed) return Ended(answer, DownloadEnd::WriteNoResponse);
     CountError(job);
     Info(a, "烧录: 失败" + at);
   }
 }
 
-void ShowProgress(Job& job) {
+void ShowProgress(Downloading& job) {
   Ambrelin& a = job.a;
-  a.controls.SetValue(C::AudioFlashBar, static_cast<int>(std::lrint(job.address / BarStep)));
+  const int32_t address = job.outcome.address;
+  a.controls.SetValue(C::AudioFlashBar, static_cast<int>(std::lrint(address / BarStep)));
   // The rate so far, taken as constant for the rest.
-  const double left = static_cast<double>(FlashSize - job.address) / job.address * (a.pump.Now() - job.start);
+  const double left = static_cast<double>(FlashSize - address) / address * (a.pump.Now() - job.start);
   a.controls.SetText(C::AudioFlashBurnTime, "时间:" + NumberText(static_cast<float>(left)));
 }
 
-void Download(Ambrelin& a) {
+DownloadEnd Download(Downloading& job) {
+  Ambrelin& a = job.a;
   Info(a, "等待: 等待中...");
-  Job job{a};
-  const Reply found = Handshake(job);
-  if (found == Reply::Timeout) Info(a, "等待: 找不到目标");
-  if (found != Reply::Done) return;
+  const Answer found = Handshake(job);
+  if (found != Answer::Done) return Ended(found, DownloadEnd::NotFound);
 
-  a.link.RxFrameReady = false;
   Info(a, "等待: 已找到目标");
   a.controls.SetText(C::AudioFlashBurnError, "出错: ------");
   job.start = a.pump.Now();
-  while (job.address < FlashSize) {
-    if (job.address % SectorSize == 0 && !Erase(job)) return;
-    if (!Write(job)) return;
-    job.address += BlockSize;
+  int32_t& address = job.outcome.address;
+  while (address < FlashSize) {
+    if (address % SectorSize == 0)
+      if (const auto end = Erase(job)) return *end;
+    if (const auto end = Write(job)) return *end;
+    address += BlockSize;
     ShowProgress(job);
   }
-  a.controls.SetText(C::AudioFlashBurnTime, "时间: 完成");
-  Info(a, "烧录: 完成");
-  a.controls.SetValue(C::AudioFlashBar, 0);
+  return DownloadEnd::Done;
+}
+
+// The end's text on the info label; a stop leaves the last one.
+void ShowEnd(Ambrelin& a, const DownloadOutcome& outcome) {
+  const std::string at = At(outcome.address);
+  switch (outcome.end) {
+    case DownloadEnd::Done:
+      a.controls.SetText(C::AudioFlashBurnTime, "时间: 完成");
+      Info(a, "烧录: 完成");
+      a.controls.SetValue(C::AudioFlashBar, 0);
+      break;
+    case DownloadEnd::NotFound: Info(a, "等待: 找不到目标"); break;
+    case DownloadEnd::EraseNoResponse: Info(a, "删除: 无响应" + at); break;
+    case DownloadEnd::WriteNoResponse: Info(a, "烧录: 无响应" + at); break;
+    case DownloadEnd::PortLost: Info(a, "状态: 没有打开串口"); break;
+    case DownloadEnd::BaudRefused:
+      a.controls.SetColour(C::AudioFlashBurnInfo, Red);
+      Info(a, std::string(ByLanguage(a, "状态: 串口不支持128000波特", "State: the port cannot run at 128000 baud")));
+      break;
+    case DownloadEnd::Stopped:
+    case DownloadEnd::Busy: break;
+  }
 }
 
 }  // namespace
@@ -175,27 +253,32 @@ void FlashWrite(Ambrelin& a, uint8_t type, uint8_t address, int32_t flashAddress
     a.dialogs.MessageBox("FlashWrite,意想不到的错 !");
     return;
   }
-  a.link.TxSequence = a.link.TxSequence < 255 ? static_cast<uint8_t>(a.link.TxSequence + 1) : 0;
-  std::array<uint8_t, 144> frame{0x55, type, address, static_cast<uint8_t>(0x55 + type + address), a.link.TxSequence,
-                                 0x88, 0x44, 0x49, 0x70, 0x13};
+  std::array<uint8_t, 8 + BlockSize> command{0x44, 0x49, 0x70, 0x13};
   const auto at = static_cast<uint32_t>(flashAddress);
-  for (int k = 0; k < 4; ++k) frame[10 + k] = static_cast<uint8_t>(at >> (24 - 8 * k));
-  std::copy_n(data.begin(), BlockSize, frame.begin() + 14);
-  uint8_t sum = 0;
-  for (size_t k = 0; k < 142; ++k)
-    if (k != 3) sum = static_cast<uint8_t>(sum + frame[k]);
-  frame[142] = sum;
-  frame[143] = 0xAA;
-  a.port.Write(frame);
+  for (int k = 0; k < 4; ++k) command[4 + k] = static_cast<uint8_t>(at >> (24 - 8 * k));
+  std::copy_n(data.begin(), BlockSize, command.begin() + 8);
+  a.port.Write(EncodeFrame(a.link, type, address, command));
 }
 
-void AudioFlashDownload_Click(Ambrelin& a) {
-  a.port.SetSettings("128000,N,8,1");
-  a.link.ReplyWanted = !a.link.ReplyWanted;
-  if (a.link.ReplyWanted) {
+DownloadOutcome AudioFlashDownload_Click(Ambrelin& a) {
+  // A click while the download runs is its stop request; while another job
+  // runs, the port's speed and the flag that job waits on are not ours.
+  const bool stop = a.job == Job::Download;
+  std::optional<RunningJob> running;
+  if (!stop && !running.emplace(a, Job::Download)) return {DownloadEnd::Busy};
+  Downloading job{a};
+  a.controls.SetColour(C::AudioFlashBurnInfo, Black);
+  if (!a.port.SetSettings("128000,N,8,1") && !stop) {
+    job.outcome.end = DownloadEnd::BaudRefused;
+  } else if (!stop) {
+    a.link.ReplyWanted = true;
     a.controls.SetText(C::AudioFlashDownload, "停止烧录");
-    Download(a);
+    job.outcome.end = Download(job);
+  } else {
+    job.outcome.end = DownloadEnd::Stopped;
   }
+  ShowEnd(a, job.outcome);
   a.link.ReplyWanted = false;
   a.controls.SetText(C::AudioFlashDownload, "开始烧录");
+  return job.outcome;
 }

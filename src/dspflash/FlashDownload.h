@@ -12,7 +12,24 @@
 // shows "FlashWrite,意想不到的错 !" and sends nothing.
 void FlashWrite(Ambrelin&, uint8_t type, uint8_t address, int32_t flashAddress, std::span<const uint8_t> data);
 
-// Starts the download, or stops the one that runs (a second click arrives
-// during one of its waits). Either way the port goes to 128,000 baud and
-// stays there.
-void AudioFlashDownload_Click(Ambrelin&);
+// Every way a download ends.
+enum class DownloadEnd {
+  Done,
+  Stopped,          // the stop click
+  Busy,             // another job runs: nothing changed
+  NotFound,         // no flash loader answered the pings
+  EraseNoResponse,  // an erase went unanswered 11 times
+  WriteNoResponse,  // a write went unanswered 11 times
+  PortLost,         // the port went away under the download
+  BaudRefused,      // the port cannot run at 128,000 baud
+};
+struct DownloadOutcome {
+  DownloadEnd end;
+  int64_t errors = 0;
+  int32_t address = 0;  // the block in hand when it ended; the flash size when done
+};
+
+// Starts the download and returns how it ended, or stops the one that runs
+// (a second click arrives during one of its waits). Either way the port goes
+// to 128,000 baud and stays there.
+DownloadOutcome AudioFlashDownload_Click(Ambrelin&);

@@ -4,5 +4,11 @@
 #include <string>
 
 #include "app/Ambrelin.h"
+#include "images/CodeBuffer.h"
 
-void LoadCode_ValFile(Ambrelin&, const std::string& path);
+// Clears the image to 0x00 and sends each register as it is read, paced;
+// what was sent before a bad line stays applied. The result names the chip
+// and counts the registers in `stored`.
+Loaded ReadValFile(Ambrelin&, const std::string& path);
+// Read, then shown on the length and name labels or in a message box.
+Loaded LoadCode_ValFile(Ambrelin&, const std::string& path);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "images/CodeBuffer.h"
 #include "images/TextLines.h"
 
 namespace {
@@ -12,11 +11,7 @@ namespace {
 // script that cannot be read has no lines.
 std::vector<std::string> Lines(Ambrelin& a, const std::string& script) {
   a.pump.Yield();
-  try {
-    return ReadLines(script);
-  } catch (const LoadFailure&) {
-    return {};
-  }
+  return ReadLines(script).value_or(std::vector<std::string>{});
 }
 
 std::string Line(Ambrelin& a, const std::string& script, int line) {

@@ -1,28 +1,28 @@
 #include "images/BinFile.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 
-#include "images/CodeBuffer.h"
+#include "images/TextLines.h"
 
-void LoadCode_BinFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
-  try {
-    ShowFileDate(a, path, Twin::English);
-    FillCode(a.code, fill);
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) throw LoadFailure("cannot size " + path);
-    a.code.Length = static_cast<int32_t>(std::min<uintmax_t>(size, INT32_MAX));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw LoadFailure("cannot open " + path);
-    // At most the whole buffer; a short file leaves the fill behind its end.
-    in.read(reinterpret_cast<char*>(a.code.Buffer.data()), static_cast<std::streamsize>(a.code.Buffer.size()));
-    if (in.bad()) throw LoadFailure("cannot read " + path);
-    FinishLoad(a, start, end, 0, Twin::English);
-  } catch (const LoadFailure&) {
-    a.dialogs.MessageBox("LoadCode_BinFile时, 出错 !");
-  }
+Loaded ReadBinFile(CodeImage& code, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
+  constexpr std::string_view BinFailed = "LoadCode_BinFile时, 出错 !";
+  // One byte more than the buffer holds tells a file too large for it.
+  const auto bytes = ReadBytes(path, code.Buffer.size() + 1);
+  if (!bytes || bytes->size() > code.Buffer.size()) return Failed({}, BinFailed);
+  Loaded loaded;
+  loaded.date = FileTime(path).value_or("");
+  FillCode(code, fill);
+  // A short file leaves the fill behind its end.
+  std::copy(bytes->begin(), bytes->end(), code.Buffer.begin());
+  code.Length = static_cast<int32_t>(bytes->size());
+  return FinishRead(code, loaded, start, end, BinFailed);
+}
+
+Loaded LoadCode_BinFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
+  const Loaded loaded = ReadBinFile(a.code, path, fill, start, end);
+  ShowLoad(a, loaded, Twin::English, Twin::English);
+  return loaded;
 }
 
 bool SaveFile_Bin(std::string& fileName, std::span<const uint8_t> bytes, int32_t& length) {

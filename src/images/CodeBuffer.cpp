@@ -33,6 +33,7 @@ void ShowLabel(Ambrelin& a, Control main, Control twin, Twin how, const std::str
 
 std::optional<std::string> FileTime(const std::string& path) {
   std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   const auto written = std::filesystem::last_write_time(path, error);
   if (error) return std::nullopt;
   const std::time_t seconds =
@@ -67,45 +68,46 @@ std::string TwoHexDigits(int value) {
   return text;
 }
 
+Loaded Failed(Loaded loaded, std::string_view message) {
+  loaded.error = message;
+  return loaded;
+}
+
 void FillCode(CodeImage& code, uint8_t fill) {
   std::fill(code.Buffer.begin(), code.Buffer.begin() + FillLast + 1, fill);
 }
 
-void WriteCode(CodeImage& code, int64_t address, uint8_t byte) {
-  if (address < 0 || address > CodeBufferLast) throw LoadFailure("address outside the code buffer");
+bool WriteCode(CodeImage& code, int64_t address, uint8_t byte) {
+  if (address < 0 || address > CodeBufferLast) return false;
   code.Buffer[static_cast<size_t>(address)] = byte;
+  return true;
 }
 
 int32_t CodeChecksum(const CodeImage& code, int32_t start, int32_t end) {
-  if (start > end) return 0;
-  if (start < 0 || end > CodeBufferLast) throw LoadFailure("checksum range outside the code buffer");
   int32_t sum = 0;
-  for (int32_t address = start; address <= end; ++address) {
+  for (int32_t address = std::max(start, 0); address <= std::min(end, CodeBufferLast); ++address) {
     sum += code.Buffer[static_cast<size_t>(address)];
     if (sum >= 65536) sum -= 65536;
   }
   return sum;
 }
 
-void ShowFileDate(Ambrelin& a, const std::string& path, Twin twin) {
-  const auto time = FileTime(path);
-  if (!time) throw LoadFailure("no such file");
-  ShowLabel(a, Main::UpdateLableFileDate, Burner::UpdateLableFileDate, twin, "日期: " + *time, "日期", "Date");
-}
-
-void ShowCodeSum(Ambrelin& a, Twin twin) {
-  ShowLabel(a, Main::UpdateLabelCodeSum, Burner::UpdateLabelCodeSum, twin,
-            "校验: 0x" + HexText(static_cast<uint32_t>(a.code.Checksum)), "校验", "Sum");
-}
-
-void ShowCodeName(Ambrelin& a, int32_t start) {
+std::string CodeName(const CodeImage& code, int32_t start) {
   static constexpr int AtZero[] = {6, 7, 8, 9, 10, 14, 15, 16, 17, 18};
   static constexpr int Elsewhere[] = {1030, 1031, 1032, 1033, 1034, 1038, 1039, 1040, 1041, 1042};
   std::string name;
-  for (int address : start == 0 ? AtZero : Elsewhere) name += NameCharacter(a.code.Buffer[static_cast<size_t>(address)]);
+  for (int address : start == 0 ? AtZero : Elsewhere) name += NameCharacter(code.Buffer[static_cast<size_t>(address)]);
   name.erase(name.find_last_not_of(' ') + 1);
-  ShowLabel(a, Main::UpdateLabelCodeName, Burner::UpdateLabelCodeName, Twin::English, "名称: " + name + "  ", "名称",
-            "Name");
+  return name;
+}
+
+Loaded FinishRead(CodeImage& code, Loaded loaded, int32_t start, int32_t end, std::string_view message) {
+  loaded.length = code.Length;
+  // A range reaching past the buffer names bytes that are not there.
+  if (start <= end && (start < 0 || end > CodeBufferLast)) return Failed(loaded, message);
+  code.Checksum = loaded.checksum = CodeChecksum(code, start, end);
+  loaded.name = CodeName(code, start);
+  return loaded;
 }
 
 void ShowLineCount(Ambrelin& a, int count, std::string_view unit) {
@@ -118,16 +120,17 @@ void ShowLineCount(Ambrelin& a, int count, std::string_view unit) {
   a.controls.SetEntries(Main::UpdateListInfo, entries);
 }
 
-void ShowCodeSize(Ambrelin& a) {
-  a.controls.SetText(Main::UpdateLableCodeSize, "长度: 0x" + HexText(static_cast<uint32_t>(a.code.Length)));
-}
-
-void FinishLoad(Ambrelin& a, int32_t start, int32_t end, int lineCount, Twin sumTwin) {
-  a.code.Checksum = CodeChecksum(a.code, start, end);
-  ShowCodeSum(a, sumTwin);
-  ShowCodeName(a, start);
-  ShowLineCount(a, lineCount);
-  ShowCodeSize(a);
+void ShowLoad(Ambrelin& a, const Loaded& loaded, Twin dateTwin, Twin sumTwin) {
+  if (!loaded.date.empty())
+    ShowLabel(a, Main::UpdateLableFileDate, Burner::UpdateLableFileDate, dateTwin, "日期: " + loaded.date, "日期",
+              "Date");
+  if (!loaded) return a.dialogs.MessageBox(loaded.error);
+  ShowLabel(a, Main::UpdateLabelCodeSum, Burner::UpdateLabelCodeSum, sumTwin,
+            "校验: 0x" + HexText(static_cast<uint32_t>(loaded.checksum)), "校验", "Sum");
+  ShowLabel(a, Main::UpdateLabelCodeName, Burner::UpdateLabelCodeName, Twin::English, "名称: " + loaded.name + "  ",
+            "名称", "Name");
+  ShowLineCount(a, loaded.lines);
+  a.controls.SetText(Main::UpdateLableCodeSize, "长度: 0x" + HexText(static_cast<uint32_t>(loaded.length)));
 }
 
 bool HasEnding(std::string_view path, std::string_view ending) {
@@ -137,15 +140,11 @@ bool HasEnding(std::string_view path, std::string_view ending) {
                                                 std::tolower(static_cast<unsigned char>(y)); });
 }
 
-void LoadCode_ByExtension(Ambrelin& a, const std::string& path) {
-  if (HasEnding(path, "hex"))
-    LoadCode_HexFile(a, path, 0x00, 0, 65535);
-  else if (HasEnding(path, "tot"))
-    LoadCode_TotFile(a, path, 0x00, 0, 65535);
-  else if (HasEnding(path, "val"))
-    LoadCode_ValFile(a, path);
-  else if (HasEnding(path, "txt"))
-    LoadCode_TxtFile(a, path, 0xFF, 0, 65535);
-  else if (HasEnding(path, "bin"))
-    LoadCode_BinFile(a, path, 0x00, 0, 65535);
+std::optional<Loaded> LoadCode_ByExtension(Ambrelin& a, const std::string& path) {
+  if (HasEnding(path, "hex")) return LoadCode_HexFile(a, path, 0x00, 0, 65535);
+  if (HasEnding(path, "tot")) return LoadCode_TotFile(a, path, 0x00, 0, 65535);
+  if (HasEnding(path, "val")) return LoadCode_ValFile(a, path);
+  if (HasEnding(path, "txt")) return LoadCode_TxtFile(a, path, 0xFF, 0, 65535);
+  if (HasEnding(path, "bin")) return LoadCode_BinFile(a, path, 0x00, 0, 65535);
+  return std::nullopt;
 }

@@ -3,24 +3,20 @@
 #include <algorithm>
 
 #include "app/DesktopFormControls.h"
-#include "images/CodeBuffer.h"
+#include "app/Hex.h"
 #include "images/TextLines.h"
 
 namespace {
+
+constexpr std::string_view FileFailed = "LoadCode_HexFile时, 出错 !";
+constexpr std::string_view TextFailed = "LoadCode_Include, 出错 !";
 
 // Leading hex digits of the two characters at a 1-based position; a field
 // that is missing or starts with another character reads as 0.
 int32_t Field(const std::string& line, size_t position) {
   int32_t value = 0;
-  for (size_t k = position - 1; k < position + 1 && k < line.size(); ++k) {
-    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(line[k])));
-    if (c >= '0' && c <= '9')
-      value = value * 16 + (c - '0');
-    else if (c >= 'A' && c <= 'F')
-      value = value * 16 + (c - 'A' + 10);
-    else
-      break;
-  }
+  for (size_t k = position - 1; k < position + 1 && k < line.size() && IsHexDigit(line[k]); ++k)
+    value = value * 16 + HexDigit(line[k]);
   return value;
 }
 
@@ -32,67 +28,85 @@ Record ReadRecord(const std::string& line) {
   return {Field(line, 2), Field(line, 4) * 256 + Field(line, 6), Field(line, 8)};
 }
 
+// The record's bytes from its count to its checksum add up to 0 modulo 256.
+bool SumsToZero(const std::string& line, const Record& r) {
+  int32_t sum = r.count + Field(line, 4) + Field(line, 6) + r.type;
+  for (int32_t k = 0; k <= r.count; ++k) sum += Field(line, 10 + 2 * static_cast<size_t>(k));
+  return sum % 256 == 0;
+}
+
 // Writes the record's data and returns the address one past its last byte.
+// A record reaches at most 0xFFFF + 255, well inside the buffer.
 int32_t WriteRecord(CodeImage& code, const std::string& line, const Record& r) {
   int32_t address = r.address;
-  for (int32_t k = 0; k < r.count; ++k) WriteCode(code, address++, static_cast<uint8_t>(Field(line, 10 + 2 * k)));
+  for (int32_t k = 0; k < r.count; ++k)
+    code.Buffer[static_cast<size_t>(address++)] = static_cast<uint8_t>(Field(line, 10 + 2 * static_cast<size_t>(k)));
   return address;
+}
+
+Loaded BadRecord(Loaded loaded, std::string_view message, size_t line) {
+  return Failed(loaded, std::string(message) + " 行 " + std::to_string(line));
 }
 
 }  // namespace
 
-void LoadCode_HexFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
-  try {
-    ShowFileDate(a, path, Twin::English);
-    FillCode(a.code, fill);
-    const auto lines = ReadLines(path);
-    int lineCount = 0;
-    a.code.Length = 0;
-    for (const std::string& line : lines) {
-      a.pump.Yield();
-      if (line.empty() || line[0] != ':') {
-        a.dialogs.MessageBox("文件格式出错");
-        return;
-      }
-      const Record r = ReadRecord(line);
-      if (r.type == 1) break;
-      if (r.type != 0) {
-        a.dialogs.MessageBox("不支持HEX扩展格式");
-        return;
-      }
-      a.code.Length = std::max(a.code.Length, WriteRecord(a.code, line, r));
-      ++lineCount;
-    }
-    a.code.Length -= 1;
-    FinishLoad(a, start, end, lineCount, Twin::English);
-  } catch (const LoadFailure&) {
-    a.dialogs.MessageBox("LoadCode_HexFile时, 出错 !");
+Loaded ReadHexFile(CodeImage& code, const std::string& path, uint8_t fill, int32_t start, int32_t end,
+                   EventPump& pump) {
+  const auto lines = ReadLines(path);
+  if (!lines) return Failed({}, FileFailed);
+  Loaded loaded;
+  loaded.date = FileTime(path).value_or("");
+  FillCode(code, fill);
+  code.Length = 0;
+  for (size_t k = 0; k < lines->size(); ++k) {
+    const std::string& line = (*lines)[k];
+    pump.Yield();
+    if (line.empty() || line[0] != ':') return Failed(loaded, "文件格式出错");
+    const Record r = ReadRecord(line);
+    if (r.type == 1) break;
+    if (r.type != 0) return Failed(loaded, "不支持HEX扩展格式");
+    if (!SumsToZero(line, r)) return BadRecord(loaded, FileFailed, k + 1);
+    code.Length = std::max(code.Length, WriteRecord(code, line, r));
+    ++loaded.lines;
   }
+  code.Length -= 1;
+  return FinishRead(code, loaded, start, end, FileFailed);
 }
 
-void LoadCode_Include(Ambrelin& a, uint8_t fill, int32_t start, int32_t end) {
-  try {
-    a.controls.SetText(DesktopFormControls::UpdateLableFileDate, "日期: ------");
-    const std::string text = a.controls.Text(DesktopFormControls::DesktopTextCode1);
-    FillCode(a.code, fill);
-    int lineCount = 0;
-    a.code.Length = 0;
-    size_t from = 0;
-    // Every piece between line feeds counts, empty ones and the last included.
-    for (bool more = true; more;) {
-      const size_t feed = text.find('\n', from);
-      more = feed != std::string::npos;
-      const std::string line = text.substr(from, more ? feed - from : std::string::npos);
-      from = feed + 1;
-      a.pump.Yield();
-      const Record r = ReadRecord(line);
-      if (r.type == 1) break;
-      a.code.Length = std::max(a.code.Length, WriteRecord(a.code, line, r));
-      ++lineCount;
-    }
-    a.code.Length -= 1;
-    FinishLoad(a, start, end, lineCount, Twin::None);
-  } catch (const LoadFailure&) {
-    a.dialogs.MessageBox("LoadCode_Include, 出错 !");
+Loaded ReadHexText(CodeImage& code, const std::string& text, uint8_t fill, int32_t start, int32_t end,
+                   EventPump& pump) {
+  Loaded loaded;
+  FillCode(code, fill);
+  code.Length = 0;
+  size_t from = 0;
+  // Every piece between line feeds counts, empty ones and the last included;
+  // an empty piece reads as all zeros, so its sum is good too.
+  for (size_t piece = 1;; ++piece) {
+    const size_t feed = text.find('\n', from);
+    const std::string line = text.substr(from, feed == std::string::npos ? std::string::npos : feed - from);
+    pump.Yield();
+    const Record r = ReadRecord(line);
+    if (r.type == 1) break;
+    if (!SumsToZero(line, r)) return BadRecord(loaded, TextFailed, piece);
+    code.Length = std::max(code.Length, WriteRecord(code, line, r));
+    ++loaded.lines;
+    if (feed == std::string::npos) break;
+    from = feed + 1;
   }
+  code.Length -= 1;
+  return FinishRead(code, loaded, start, end, TextFailed);
+}
+
+Loaded LoadCode_HexFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
+  const Loaded loaded = ReadHexFile(a.code, path, fill, start, end, a.pump);
+  ShowLoad(a, loaded, Twin::English, Twin::English);
+  return loaded;
+}
+
+Loaded LoadCode_Include(Ambrelin& a, uint8_t fill, int32_t start, int32_t end) {
+  a.controls.SetText(DesktopFormControls::UpdateLableFileDate, "日期: ------");
+  const Loaded loaded =
+      ReadHexText(a.code, a.controls.Text(DesktopFormControls::DesktopTextCode1), fill, start, end, a.pump);
+  ShowLoad(a, loaded, Twin::None, Twin::None);
+  return loaded;
 }

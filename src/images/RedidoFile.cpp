@@ -1,10 +1,11 @@
 #include "images/RedidoFile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <vector>
 
 #include "app/DesktopFormControls.h"
-#include "images/CodeBuffer.h"
+#include "images/TextLines.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ uint8_t TotWriteByte(uint8_t b) { return static_cast<uint8_t>(~Exchange(b)); }
 
 uint8_t TotReadByte(uint8_t b) { return Exchange(static_cast<uint8_t>(~b)); }
 
-void SaveFile_Tot(Ambrelin& a, const std::string& path) {
+bool SaveFile_Tot(Ambrelin& a, const std::string& path) {
   // The whole file is written: an older, longer file must not leave its tail.
   std::vector<uint8_t> file(TotFileSize, 0);
   for (size_t address = 0; address <= FillLast; ++address) file[address] = TotWriteByte(a.code.Buffer[address]);
@@ -33,38 +34,39 @@ void SaveFile_Tot(Ambrelin& a, const std::string& path) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
   out.close();
-  if (!out) a.dialogs.MessageBox("SaveFile_Tot出错 !");
+  if (out) return true;
+  a.dialogs.MessageBox("SaveFile_Tot出错 !");
+  return false;
 }
 
-void LoadCode_TotFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
-  try {
-    ShowFileDate(a, path, Twin::English);
-    FillCode(a.code, fill);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw LoadFailure("cannot open " + path);
-    std::vector<char> bytes(a.code.Buffer.size());
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    const auto got = static_cast<size_t>(in.gcount());
-    if (in.bad()) throw LoadFailure("cannot read " + path);
-    // A short file leaves the fill where it has no bytes.
-    std::copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(got), a.code.Buffer.begin());
-    uint32_t length = 0;
-    for (size_t k = 0; k < 4 && TotLengthOffset + k < got; ++k)
-      length |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[TotLengthOffset + k])) << (8 * k);
-    a.code.Length = static_cast<int32_t>(length);
-    for (size_t address = 0; address <= FillLast && address < got; ++address)
-      a.code.Buffer[address] = TotReadByte(a.code.Buffer[address]);
-    FinishLoad(a, start, end, 0, Twin::English);
-  } catch (const LoadFailure&) {
-    a.dialogs.MessageBox("LoadCode_TotFile时, 出错 !");
-  }
+Loaded ReadTotFile(CodeImage& code, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
+  constexpr std::string_view TotFailed = "LoadCode_TotFile时, 出错 !";
+  const auto bytes = ReadBytes(path, code.Buffer.size());
+  if (!bytes) return Failed({}, TotFailed);
+  Loaded loaded;
+  loaded.date = FileTime(path).value_or("");
+  FillCode(code, fill);
+  std::copy(bytes->begin(), bytes->end(), code.Buffer.begin());
+  uint32_t length = 0;
+  for (size_t k = 0; k < 4 && TotLengthOffset + k < bytes->size(); ++k)
+    length |= static_cast<uint32_t>(static_cast<uint8_t>((*bytes)[TotLengthOffset + k])) << (8 * k);
+  code.Length = static_cast<int32_t>(length);
+  for (size_t address = 0; address <= FillLast && address < bytes->size(); ++address)
+    code.Buffer[address] = TotReadByte(code.Buffer[address]);
+  return FinishRead(code, loaded, start, end, TotFailed);
 }
 
-void ToolButtonHex2Tot_Click(Ambrelin& a) {
+Loaded LoadCode_TotFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
+  const Loaded loaded = ReadTotFile(a.code, path, fill, start, end);
+  ShowLoad(a, loaded, Twin::English, Twin::English);
+  return loaded;
+}
+
+bool ToolButtonHex2Tot_Click(Ambrelin& a) {
   const std::string name = a.controls.Text(DesktopFormControls::UpdateTextFileName);
   if (name.size() < 4) {
     a.dialogs.MessageBox("SaveFile_Tot出错 !");
-    return;
+    return false;
   }
-  SaveFile_Tot(a, name.substr(0, name.size() - 4) + ".Tot");
+  return SaveFile_Tot(a, name.substr(0, name.size() - 4) + ".Tot");
 }

@@ -1,17 +1,29 @@
 #include "images/TextLines.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <limits>
 
-#include "images/CodeBuffer.h"
-
-std::vector<std::string> ReadLines(const std::string& path) {
+std::optional<std::string> ReadBytes(const std::string& path, size_t most) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
-  if (!file) throw LoadFailure("cannot open " + path);
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (file.bad()) throw LoadFailure("cannot read " + path);
-  return SplitLines(text.str());
+  if (!file) return std::nullopt;
+  std::string bytes(static_cast<size_t>(std::min<uintmax_t>(size, most)), '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (file.bad()) return std::nullopt;
+  // A file that shrank since it was sized gives what it still holds.
+  bytes.resize(static_cast<size_t>(file.gcount()));
+  return bytes;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  const auto text = ReadBytes(path, std::numeric_limits<size_t>::max());
+  if (!text) return std::nullopt;
+  return SplitLines(*text);
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {

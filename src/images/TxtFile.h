@@ -4,7 +4,10 @@
 #include <string>
 
 #include "app/Ambrelin.h"
+#include "images/CodeBuffer.h"
 
-// Also writes the bytes loaded to a ".Bin" file beside the text file. The
-// checksum always covers the bytes loaded, whatever the range end.
-void LoadCode_TxtFile(Ambrelin&, const std::string& path, uint8_t fill, int32_t start, int32_t end);
+// Also writes the bytes read to a ".Bin" file beside the text file. The
+// checksum always covers the bytes read, whatever the range end.
+Loaded ReadTxtFile(CodeImage&, const std::string& path, uint8_t fill, int32_t start, EventPump&);
+// Read, then shown on the burn page's labels or in a message box.
+Loaded LoadCode_TxtFile(Ambrelin&, const std::string& path, uint8_t fill, int32_t start, int32_t end);

@@ -1,12 +1,13 @@
 #include "link/ComPort.h"
 
-#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
 #include "app/Language.h"
+#include "link/TxRx.h"
 
 namespace Main = DesktopFormControls;
 namespace Burner = BurnDesktopControls;
@@ -14,18 +15,6 @@ namespace Burner = BurnDesktopControls;
 namespace {
 
 constexpr std::string_view LineSettings = "38400,N,8,1";
-
-// "COM" and the number in the one or two characters after it; an entry may go
-// on with the device it stands for.
-std::optional<int> PortNumber(std::string_view text) {
-  std::string_view digits = text.substr(3, 2);
-  int n = 0;
-  size_t used = 0;
-  while (used < digits.size() && digits[used] >= '0' && digits[used] <= '9')
-    n = n * 10 + (digits[used++] - '0');
-  if (used == 0) return std::nullopt;
-  return n;
-}
 
 // Both windows follow the main window's switch; the receive buffer starts afresh.
 void ShowPortSwitch(Ambrelin& a) {
@@ -39,6 +28,22 @@ void ShowPortSwitch(Ambrelin& a) {
 }
 
 }  // namespace
+
+std::optional<int> ComNumber(std::string_view text) {
+  if (!text.starts_with("COM")) return std::nullopt;
+  const std::string_view digits = text.substr(3, 2);
+  int n = 0;
+  size_t used = 0;
+  while (used < digits.size() && digits[used] >= '0' && digits[used] <= '9')
+    n = n * 10 + (digits[used++] - '0');
+  if (used == 0) return std::nullopt;
+  return n;
+}
+
+void ConnectPort(Ambrelin& a) {
+  a.port.Received = [&a](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
+  a.port.Lost = [&a] { PortLost(a); };
+}
 
 void DesktopSelectComPort_DropDown(Ambrelin& a) {
   std::vector<std::string> entries;
@@ -60,9 +65,9 @@ void DesktopSelectComPort_DropDown(Ambrelin& a) {
 void DesktopButtonSelectComSwitch_Click(Ambrelin& a) {
   const std::string s = a.controls.Text(Main::DesktopSelectComPort);
   if (s.substr(0, 3) != "COM") return;
-  const std::string_view failed = ByLanguage(a, "打开串口失败 !", "Can not open the port !");
+  const std::string_view failed = ByLanguage(a, OpenFailedChinese, OpenFailedEnglish);
   if (!a.ComOpen) {
-    auto n = PortNumber(s);
+    auto n = ComNumber(s);
     if (!n || !a.port.Open(*n, LineSettings)) {
       a.dialogs.MessageBox(failed);
       return;

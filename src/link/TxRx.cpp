@@ -5,32 +5,23 @@
 #include <string>
 #include <vector>
 
+#include "app/Hex.h"
 #include "app/Language.h"
+#include "link/Frame.h"
 
 namespace {
 
-bool IsHex(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
 // A blank stands for a zero digit: an address text " 5" is 0x05.
-uint8_t DigitValue(char c) {
-  if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
-  if (c >= 'a' && c <= 'f') return static_cast<uint8_t>(c - 'a' + 10);
-  if (c >= 'A' && c <= 'F') return static_cast<uint8_t>(c - 'A' + 10);
-  return 0;
-}
-
 uint8_t PairValue(char high, char low) {
-  return static_cast<uint8_t>(DigitValue(high) << 4 | DigitValue(low));
+  return static_cast<uint8_t>(std::max(HexDigit(high), 0) << 4 | std::max(HexDigit(low), 0));
 }
 
 std::optional<uint8_t> ParseAddress(std::string_view text) {
   if (text.empty()) return std::nullopt;
   char c1 = text[0];
-  if (!IsHex(c1) && c1 != ' ') return std::nullopt;
+  if (!IsHexDigit(c1) && c1 != ' ') return std::nullopt;
   if (text.size() < 2 || text[1] == ' ') return PairValue('0', c1);
-  if (IsHex(text[1])) return PairValue(c1, text[1]);
+  if (IsHexDigit(text[1])) return PairValue(c1, text[1]);
   return std::nullopt;
 }
 
@@ -43,9 +34,9 @@ std::optional<std::vector<uint8_t>> ParseCommand(std::string_view text) {
       ++p;
       continue;
     }
-    if (!IsHex(d1)) return std::nullopt;
+    if (!IsHexDigit(d1)) return std::nullopt;
     char d2 = p + 1 < text.size() ? text[p + 1] : ' ';
-    if (IsHex(d2)) {
+    if (IsHexDigit(d2)) {
       data.push_back(PairValue(d1, d2));
     } else if (d2 == ' ') {
       data.push_back(PairValue('0', d1));
@@ -62,61 +53,46 @@ std::optional<std::vector<uint8_t>> ParseCommand(std::string_view text) {
 // The leading hex digits of the text; a value that does not fit the type byte
 // is refused rather than cut.
 std::optional<uint8_t> ParseType(std::string_view text) {
-  unsigned value = 0;
-  for (char c : text) {
-    if (!IsHex(c)) break;
-    value = value * 16 + DigitValue(c);
-    if (value > 0xFF) return std::nullopt;
-  }
-  return static_cast<uint8_t>(value);
+  const auto digits = std::ranges::find_if_not(text, IsHexDigit) - text.begin();
+  if (digits == 0) return 0;
+  const auto value = HexValue(text.substr(0, static_cast<size_t>(digits)), 0xFF);
+  if (!value) return std::nullopt;
+  return static_cast<uint8_t>(*value);
 }
 
-void Send(Ambrelin& a, uint8_t type, uint8_t address, const std::vector<uint8_t>& data) {
+bool Send(Ambrelin& a, uint8_t type, uint8_t address, const std::vector<uint8_t>& data) {
   // A closed port cannot take the frame; say so without stopping the user, who
   // may be dragging a slider, and keep the counter for the frames that go out.
   if (!a.port.IsOpen()) {
     a.dialogs.Notice(ByLanguage(a, "串口没有打开, 命令没有发送 !", "The port is not open, nothing sent !"));
-    return;
+    return false;
   }
-  std::vector<uint8_t> frame;
-  frame.reserve(data.size() + 8);
-  frame.push_back(0x55);
-  frame.push_back(type);
-  frame.push_back(address);
-  uint8_t sum = static_cast<uint8_t>(0x55 + type + address);
-  frame.push_back(sum);
-  a.link.TxSequence = a.link.TxSequence < 255 ? static_cast<uint8_t>(a.link.TxSequence + 1) : 0;
-  frame.push_back(a.link.TxSequence);
-  frame.push_back(static_cast<uint8_t>(data.size()));
-  frame.insert(frame.end(), data.begin(), data.end());
-  for (size_t k = 4; k < frame.size(); ++k) sum = static_cast<uint8_t>(sum + frame[k]);
-  frame.push_back(sum);
-  frame.push_back(0xAA);
-  a.port.Write(frame);
+  a.port.Write(EncodeFrame(a.link, type, address, data));
+  return true;
 }
 
 }  // namespace
 
-void TxByHex(Ambrelin& a, std::string_view addressText, std::string_view commandText) {
+bool TxByHex(Ambrelin& a, std::string_view addressText, std::string_view commandText) {
   auto data = ParseCommand(commandText);
   auto address = ParseAddress(addressText);
   if (!data || !address) {
     a.dialogs.MessageBox("TxByHex, 出错 !");
-    return;
+    return false;
   }
-  Send(a, 0x00, *address, *data);
+  return Send(a, 0x00, *address, *data);
 }
 
-void TxByHex2(Ambrelin& a, std::string_view typeText, std::string_view addressText,
+bool TxByHex2(Ambrelin& a, std::string_view typeText, std::string_view addressText,
               std::string_view commandText) {
   auto type = ParseType(typeText);
   auto data = ParseCommand(commandText);
   auto address = ParseAddress(addressText);
   if (!type || !data || !address) {
     a.dialogs.MessageBox("TxByHex2, 出错 !");
-    return;
+    return false;
   }
-  Send(a, *type, *address, *data);
+  return Send(a, *type, *address, *data);
 }
 
 namespace {
@@ -223,11 +199,11 @@ bool ReplyHeld(LinkState& s) {
   return s.RxFrameReady;
 }
 
-Wait AwaitReply(Ambrelin& a, double deadline) {
+Awaited AwaitReply(Ambrelin& a, double deadline) {
   a.pump.WaitUntil(deadline, [&a] { return !a.link.ReplyWanted || !a.port.IsOpen() || ReplyHeld(a.link); });
-  if (!a.link.ReplyWanted) return Wait::Stopped;
-  if (!a.port.IsOpen()) return Wait::PortClosed;
-  if (a.link.RxFrameReady) return Wait::Reply;
+  if (!a.link.ReplyWanted) return {Wait::Stopped};
+  if (!a.port.IsOpen()) return {Wait::PortClosed};
+  if (a.link.RxFrameReady) return {Wait::Reply, TakeReply(a.link)};
   a.link.RxCount = 0;
-  return Wait::Timeout;
+  return {Wait::Timeout};
 }

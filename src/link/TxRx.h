@@ -6,11 +6,13 @@
 #include <string_view>
 
 #include "app/Ambrelin.h"
+#include "link/Frame.h"
 
 // Sends one frame with type byte 0x00; a bad text shows "TxByHex, 出错 !".
-void TxByHex(Ambrelin&, std::string_view addressText, std::string_view commandText);
+// Both say whether the frame went out.
+bool TxByHex(Ambrelin&, std::string_view addressText, std::string_view commandText);
 // Same with the caller's type byte; a bad text shows "TxByHex2, 出错 !".
-void TxByHex2(Ambrelin&, std::string_view typeText, std::string_view addressText,
+bool TxByHex2(Ambrelin&, std::string_view typeText, std::string_view addressText,
               std::string_view commandText);
 
 // The receive event: appends the bytes and takes the frames they complete.
@@ -28,9 +30,13 @@ void ProcessReceived(LinkState&);
 bool ReplyHeld(LinkState&);
 
 enum class Wait { Reply, Timeout, Stopped, PortClosed };
+struct Awaited {
+  Wait wait;
+  Reply reply;  // consumed, when the wait ended with one
+};
 // A job's wait for its reply: until one is held for it, the deadline passes,
 // the job is stopped (ReplyWanted cleared) or the port is gone. A wait that
 // runs out empties the receive buffer: what is left there is the front of a
 // frame whose length byte the line damaged, and kept it would swallow the
 // replies to the next requests.
-Wait AwaitReply(Ambrelin&, double deadline);
+Awaited AwaitReply(Ambrelin&, double deadline);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/DesktopFormControls.h"
+#include "app/Job.h"
 #include "images/CodeBuffer.h"
 #include "link/TxRx.h"
 
@@ -34,15 +35,13 @@ void EnableReadButtons(Ambrelin& a, bool enabled) {
   a.controls.SetEnabled(C::Ad9889CommandReadReg, enabled);
 }
 
-// Frame indices of a register reply: the header, then the request's data
-// bytes with the value in place of its last one.
-DumpEnd CheckReply(const LinkState& link, const HdmiChip& chip, int reg) {
-  const auto& f = link.RxFrame;
-  // A reply shorter than a register reply would leave older bytes in the
-  // fields checked below.
-  if (f[2] != HostAddress || f[5] < 6 || f[6] != 0x05 || f[7] != 0x00 || f[8] != 0x00 || f[9] != chip.readCode)
+// A register reply carries the request's data bytes with the value after them.
+DumpEnd CheckReply(const Reply& reply, const HdmiChip& chip, int reg) {
+  const auto& d = reply.data;
+  if (reply.address != HostAddress || d.size() < 6 || d[0] != 0x05 || d[1] != 0x00 || d[2] != 0x00 ||
+      d[3] != chip.readCode)
     return DumpEnd::CommunicationError;
-  if (f[10] != reg) return DumpEnd::ReadError;
+  if (d[4] != reg) return DumpEnd::ReadError;
   return DumpEnd::Complete;
 }
 
@@ -51,16 +50,28 @@ DumpResult Dump(Ambrelin& a, const HdmiChip& chip) {
     TxByHex(a, DumpAddress, std::string(chip.readHead) + TwoHexDigits(reg) + "00");
     const double deadline = a.pump.Now() + RegisterReplyTimeout;
     // A closed port brings no reply: its wait ends at once, as a timeout.
-    if (AwaitReply(a, deadline) != Wait::Reply) return {DumpEnd::Timeout, reg};
-    a.link.RxFrameReady = false;
-    if (DumpEnd end = CheckReply(a.link, chip, reg); end != DumpEnd::Complete) return {end, reg};
-    a.code.Buffer[static_cast<size_t>(reg)] = a.link.RxFrame[11];
+    const Awaited awaited = AwaitReply(a, deadline);
+    if (awaited.wait != Wait::Reply) return {DumpEnd::Timeout, reg};
+    if (DumpEnd end = CheckReply(awaited.reply, chip, reg); end != DumpEnd::Complete) return {end, reg};
+    a.code.Buffer[static_cast<size_t>(reg)] = awaited.reply.data[5];
     ShowState(a, Black, "写入: 读取0x", reg);
   }
   return {DumpEnd::Complete, 0xFF};
 }
 
 }  // namespace
+
+std::string DumpEndText(const DumpResult& result) {
+  std::string_view prefix;
+  switch (result.end) {
+    case DumpEnd::Complete:
+    case DumpEnd::Busy: return {};
+    case DumpEnd::Timeout: prefix = "写入:超时错0x"; break;
+    case DumpEnd::CommunicationError: prefix = "写入:通信错0x"; break;
+    case DumpEnd::ReadError: prefix = "写入:读取错0x"; break;
+  }
+  return std::string(prefix) + HexText(static_cast<uint32_t>(result.reg));
+}
 
 void HdmiRegisterLabel_Click(Ambrelin& a, Control c) {
   if (const HdmiCommand* entry = Find(HdmiRegisterCommands::Labels, c)) HdmiSend(a, entry->command);
@@ -78,15 +89,15 @@ void Ad9889CheckPower_Click(Ambrelin& a) {
 }
 
 DumpResult ReadRegisters(Ambrelin& a, const HdmiChip& chip) {
+  const RunningJob job(a, Job::Dump);
+  if (!job) return {DumpEnd::Busy, 0};
   EnableReadButtons(a, false);
   a.link.ReplyWanted = true;
   const DumpResult result = Dump(a, chip);
   a.link.ReplyWanted = false;
-  switch (result.end) {
-    case DumpEnd::Complete: break;
-    case DumpEnd::Timeout: ShowState(a, Red, "写入:超时错0x", result.reg); break;
-    case DumpEnd::CommunicationError: ShowState(a, Red, "写入:通信错0x", result.reg); break;
-    case DumpEnd::ReadError: ShowState(a, Red, "写入:读取错0x", result.reg); break;
+  if (result.end != DumpEnd::Complete) {
+    a.controls.SetColour(DesktopFormControls::UpdateLabelBurnState, Red);
+    a.controls.SetText(DesktopFormControls::UpdateLabelBurnState, DumpEndText(result));
   }
   EnableReadButtons(a, true);
   return result;

@@ -2,6 +2,7 @@
 // The HDMI window's register pages: single reads and writes of the three HDMI
 // chips' registers, and the job that reads a whole chip into the code buffer.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "app/Ambrelin.h"
@@ -50,11 +51,15 @@ inline constexpr HdmiChip Ad9889{0x30, "0500 0030 "};
 // Each reply waited for at most this long.
 inline constexpr double RegisterReplyTimeout = 3.0;
 
-enum class DumpEnd { Complete, Timeout, CommunicationError, ReadError };
+// Busy: another job runs, nothing was read.
+enum class DumpEnd { Complete, Timeout, CommunicationError, ReadError, Busy };
 struct DumpResult {
   DumpEnd end;
   int reg;  // the register the dump stopped at, 0xFF when complete
 };
+
+// How the state label shows a dump that did not complete; empty for the others.
+std::string DumpEndText(const DumpResult&);
 
 // Label click and text-box double-click; controls without a command send nothing.
 void HdmiRegisterLabel_Click(Ambrelin&, Control);

@@ -8,7 +8,6 @@
 #include "TestApp.h"
 #include "batch/Basic.h"
 #include "batch/Batch.h"
-#include "link/TxRx.h"
 
 namespace {
 
@@ -23,7 +22,6 @@ struct Batch : ::testing::Test {
   const BatchSlot& slot = BatchSlots::All[0];
   void SetUp() override {
     ASSERT_TRUE(t.link.port.Open(1, "38400,N,8,1"));
-    t.link.port.Received = [this](std::span<const uint8_t> b) { ReceiveEvent(a.link, b); };
     for (const BatchSlot& s : BatchSlots::All) std::filesystem::remove(BatchResultPath(a, s));
   }
   // The command bytes of a frame.

@@ -221,9 +221,9 @@ TEST_F(Limits, LateAnswersDoNotPutTheBurnOneRequestBehind) {
   // first erase's answer, in one receive event; a doubled erase answer comes
   // in during the first write.
   std::vector<uint8_t> ahead;
-  t.link.port.Received = [&](std::span<const uint8_t> bytes) {
+  t.link.port.Received = [&, connected = t.link.port.Received](std::span<const uint8_t> bytes) {
     ahead.insert(ahead.end(), bytes.begin(), bytes.end());
-    ReceiveEvent(a.link, ahead);
+    connected(ahead);
     ahead.clear();
   };
   const auto stale = [this](uint8_t command) {
@@ -378,10 +378,11 @@ TEST_F(Burn, NextTargetNeverAppears) {
 TEST_F(Burn, FirstSearchGivesUpAfter1801Attempts) {
   boot.targets.clear();
   t.controls.SetTicked(Main::UpdateCheckSound, false);
-  t.controls.SetText(Main::UpdateTextTrig, "a5");
+  // Read as hex like every number of the page: leading zeros and either case.
+  t.controls.SetText(Main::UpdateTextTrig, "0a5");
   UpdateButtonUpdate_Click(a);
   EXPECT_EQ(State(), "检测:目标没有出现");
-  EXPECT_EQ(Requests(BootIdentify).size(), 1801u);
+  EXPECT_EQ(Requests(BootIdentify), std::vector<uint16_t>(1801, 0));
   EXPECT_EQ(t.link.port.writes[0], std::vector<uint8_t>{0xA5}) << "the pre-trigger byte goes first";
   EXPECT_EQ(t.link.port.writes.size(), 2u * 1801u);
   EXPECT_TRUE(t.dialogs.played.empty()) << "sounds only when ticked";
@@ -392,10 +393,12 @@ TEST_F(Burn, RefusalsBeforeSendingAnything) {
   UpdateButtonUpdate_Click(a);
   EXPECT_EQ(State(), "设置: 没选择目标");
   t.controls.SetIndex(Main::UpdateSelectTarget, 0);
-  t.controls.SetText(Main::UpdateTextTrig, "1FF");
-  UpdateButtonUpdate_Click(a);
-  EXPECT_EQ(State(), "设置: 预触发出错");
-  EXPECT_EQ(StateColour(), Red);
+  for (const char* trig : {"1FF", "5G", " "}) {
+    t.controls.SetText(Main::UpdateTextTrig, trig);
+    EXPECT_EQ(UpdateButtonUpdate_Click(a).end, BurnEnd::TrigError) << trig;
+    EXPECT_EQ(State(), "设置: 预触发出错");
+    EXPECT_EQ(StateColour(), Red);
+  }
   t.controls.SetText(Main::UpdateTextTrig, "");
   File(WriteFile("bad.bat", "7 one.hex\r\n"));
   UpdateButtonUpdate_Click(a);
@@ -415,7 +418,7 @@ TEST_F(Burn, FailedLoadEndsTheBurnBeforeAnyErase) {
   EXPECT_EQ(State(), "设置: 文件调入出错");
   EXPECT_EQ(StateColour(), Red);
   EXPECT_TRUE(Requests(BootErase).empty());
-  File(WriteFile("broken.hex", ":0200000012349A\r\nnot a record\r\n"));
+  File(WriteFile("broken.hex", ":020000001234B8\r\nnot a record\r\n"));
   t.dialogs.messages.clear();
   UpdateButtonUpdate_Click(a);
   EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{"文件格式出错"});

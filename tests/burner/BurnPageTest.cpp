@@ -33,7 +33,7 @@ TEST_F(Open, UpperCaseBinWithTheFfOptionFillsThenReads) {
 
 TEST_F(Open, ScriptLoadsTheImageOfItsFirstLineAndKeepsItsOwnName) {
   t.controls.SetTicked(Main::UpdateOptionFull0x00, true);
-  WriteFile("Front.HEX", ":0200000012349A\r\n:00000001FF\r\n");
+  WriteFile("Front.HEX", ":020000001234B8\r\n:00000001FF\r\n");
   const std::string script = WriteFile("job.bat", "1 Front.HEX\r\n2 other.hex\r\n");
   Pick(script);
   EXPECT_EQ(a.code.Buffer[1], 0x34);
@@ -49,6 +49,21 @@ TEST_F(Open, TextAlwaysFillsWithFfAndUnknownEndingsLoadNothing) {
   a.code.Buffer[1] = 0x42;
   Pick(WriteFile("notes.doc", "AA"));
   EXPECT_EQ(a.code.Buffer[1], 0x42);
+}
+
+TEST_F(Open, ASettingFileIsAJobOfItsOwn) {
+  const std::string val = WriteFile("regs.val", "\"AD9880\"\n\"1A\",\"255\"\n");
+  const std::string name = t.controls.Text(Main::UpdateTextFileName);
+  a.code.Buffer[0x1A] = 0x42;
+  a.job = Job::Burn;
+  Pick(val);
+  EXPECT_EQ(t.dialogs.notices.size(), 1u);
+  EXPECT_EQ(t.controls.Text(Main::UpdateTextFileName), name) << "refused before anything changes";
+  EXPECT_EQ(a.code.Buffer[0x1A], 0x42);
+  a.job = Job::None;
+  Pick(val);
+  EXPECT_EQ(a.code.Buffer[0x1A], 0xFF);
+  EXPECT_EQ(a.job, Job::None) << "let go at the end";
 }
 
 TEST_F(Open, CancelChangesNothing) {

@@ -62,7 +62,6 @@ struct BurnRig : ::testing::Test {
   BootProgram& boot = t.link.unit.boot;
 
   void SetUp() override {
-    t.link.port.Received = [this](std::span<const uint8_t> b) { ReceiveEvent(a.link, b); };
     ASSERT_TRUE(t.link.port.Open(1, "38400,N,8,1"));
     TargetLists(t.controls);
     t.controls.SetIndex(Main::UpdateSelectTarget, 0);

@@ -67,8 +67,10 @@ TEST(Egg, WrongLineLengthStopsWithItsNumber) {
   TestApp t;
   Ambrelin& a = t.app;
   for (const std::string bad : {"1234567", "123456789", ""}) {
-    LoadCode_EggFile(a, WriteFile("short.Img", "00112233\n44556677\n" + bad + "\n8899AABB\n"), 0xFF);
-    EXPECT_EQ(t.dialogs.messages.back(), "数据长度出错: 3") << bad;
+    const Loaded loaded =
+        LoadCode_EggFile(a, WriteFile("short.Img", "00112233\n44556677\n" + bad + "\n8899AABB\n"), 0xFF);
+    EXPECT_EQ(loaded.error, "数据长度出错: 3") << bad;
+    EXPECT_EQ(t.dialogs.messages.back(), loaded.error) << bad;
     EXPECT_EQ(a.code.Length, 8) << "the bytes stored so far";
     EXPECT_EQ(Span(a, 8, 4), (Bytes{0xFF, 0xFF, 0xFF, 0xFF})) << "nothing after the bad line";
     EXPECT_EQ(t.controls.Text(C::AudioFlashEggCodeSize), "数据长度: -----");
@@ -89,29 +91,19 @@ TEST(Egg, FullImageLoadsAndOneLineMoreFailsInsteadOfWritingOutside) {
   EXPECT_EQ(t.controls.Text(C::AudioFlashEggCodeSize), "数据长度: 0x80000字节");
   EXPECT_EQ(t.controls.Entries(Main::UpdateListInfo).front(), "调入行数: 131072行");
 
-  LoadCode_EggFile(a, WriteFile("over.Img", text + "EEEEEEEE\n"), 0xFF);
+  EXPECT_EQ(LoadCode_EggFile(a, WriteFile("over.Img", text + "EEEEEEEE\n"), 0xFF).error, "LoadCode_EggFile时, 出错 !");
   EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{"LoadCode_EggFile时, 出错 !"});
   EXPECT_EQ(a.code.Buffer.size(), 0x80000u);
   EXPECT_EQ(a.code.Length, 0x80000);
   EXPECT_EQ(t.controls.Text(C::AudioFlashEggCodeSize), "数据长度: -----");
 }
 
-TEST(Egg, UnreadableFileLeavesTheImageAlone) {
-  TestApp t;
-  Ambrelin& a = t.app;
-  a.code.Buffer[0] = 0x42;
-  a.code.Length = 77;
-  LoadCode_EggFile(a, ::testing::TempDir() + "absent.Img", 0xFF);
-  EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{"LoadCode_EggFile时, 出错 !"});
-  EXPECT_EQ(a.code.Buffer[0], 0x42);
-  EXPECT_EQ(a.code.Length, 77);
-}
-
 TEST(Flash, AddressLineThenDataOverlaysOnly) {
   TestApp t;
   Ambrelin& a = t.app;
   std::fill(a.code.Buffer.begin(), a.code.Buffer.end(), 0x77);
-  LoadCode_FlashFile(a, WriteFile("overlay.Img", "# [001000]\n12 34 56\n"), 0xFF);
+  const Loaded loaded = LoadCode_FlashFile(a, WriteFile("overlay.Img", "# [001000]\n12 34 56\n"), 0xFF);
+  EXPECT_EQ(loaded.stored, 3);
   EXPECT_EQ(Span(a, 0xFFF, 5), (Bytes{0x77, 0x12, 0x34, 0x56, 0x77}));
   EXPECT_EQ(CountOf(a, 0x77), 0x80000u - 3) << "not filled";
   EXPECT_EQ(a.code.Length, 0x1003);
@@ -146,7 +138,7 @@ TEST(Flash, AddressCarriesOnCommentsEndLinesAndRepeatsOverwrite) {
 TEST(Flash, OneStrayCharacterAfterATokenFails) {
   TestApp t;
   Ambrelin& a = t.app;
-  LoadCode_FlashFile(a, WriteFile("stray.Img", "# [000100]\n12 34\n56 \n78\n"), 0xFF);
+  EXPECT_FALSE(LoadCode_FlashFile(a, WriteFile("stray.Img", "# [000100]\n12 34\n56 \n78\n"), 0xFF));
   EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{"LoadCode_FlashFile时, 出错 !"});
   EXPECT_EQ(Span(a, 0x100, 4), (Bytes{0x12, 0x34, 0x56, 0x00})) << "what was stored stays, nothing after";
   EXPECT_EQ(t.controls.Text(C::AudioFlashFlashCodeSize), "数据长度: -----");
@@ -165,12 +157,11 @@ TEST(Flash, BlankLinesStoreNothingAndTabsSeparate) {
 TEST(Flash, BytesBeyondTheImageFailInsteadOfWritingOutside) {
   TestApp t;
   Ambrelin& a = t.app;
-  LoadCode_FlashFile(a, WriteFile("beyond.Img", "# [07FFFE]\n01 02 03 04\n"), 0xFF);
+  EXPECT_FALSE(LoadCode_FlashFile(a, WriteFile("beyond.Img", "# [07FFFE]\n01 02 03 04\n"), 0xFF));
   EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{"LoadCode_FlashFile时, 出错 !"});
   EXPECT_EQ(Span(a, 0x7FFFE, 2), (Bytes{0x01, 0x02}));
   EXPECT_EQ(a.code.Length, 0x80000);
-  LoadCode_FlashFile(a, WriteFile("far.Img", "# [FFFFFF]\n01\n"), 0xFF);
-  EXPECT_EQ(t.dialogs.messages.size(), 2u);
+  EXPECT_FALSE(LoadCode_FlashFile(a, WriteFile("far.Img", "# [FFFFFF]\n01\n"), 0xFF));
 }
 
 TEST(OpenButtons, ChosenFileIsNamedDatedAndLoaded) {
@@ -198,7 +189,7 @@ TEST(OpenButtons, CancelOrMissingFileChangesNothing) {
   AudioFlashOpenEgg_Click(a);
   t.dialogs.picks = {::testing::TempDir() + "gone.Img"};
   AudioFlashOpenFlash_Click(a);
-  EXPECT_FALSE(OpenEggFile(a, ::testing::TempDir() + "gone.Img"));
+  EXPECT_FALSE(OpenEggFile(a, ::testing::TempDir())) << "a folder is no file";
   EXPECT_EQ(a.code.Buffer[0], 0x42);
   EXPECT_EQ(t.controls.Text(C::AudioFlashEggName), "");
   EXPECT_EQ(t.controls.Text(C::AudioFlashFlashName), "");

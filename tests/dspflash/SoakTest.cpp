@@ -7,14 +7,15 @@
 
 #include "TestApp.h"
 #include "dspflash/FlashDownload.h"
-#include "link/TxRx.h"
 #include "panels/DecoderFormControls.h"
 
 namespace {
 
 namespace C = DecoderFormControls;
 
+// One download for each way a loader numbers its answers.
 TEST(DspSoak, ThreeDownloadsOverAFaultyLine) {
+  constexpr DspNumbering Numberings[] = {DspNumbering::Echo, DspNumbering::Zero, DspNumbering::OwnCount};
   constexpr int Downloads = 3;
   // Virtual seconds; eleven timeouts end any command long before.
   constexpr double Limit = 24 * 3600;
@@ -23,7 +24,7 @@ TEST(DspSoak, ThreeDownloadsOverAFaultyLine) {
     TestApp t;
     Ambrelin& a = t.app;
     ASSERT_TRUE(t.link.port.Open(1, "38400,N,8,1"));
-    t.link.port.Received = [&](std::span<const uint8_t> b) { ReceiveEvent(a.link, b); };
+    t.link.unit.dsp.numbering = Numberings[run];
     WireFaults& f = t.link.port.faults;
     f.random.seed(7000 + run);
     // Per byte and kind, as for the burns; about one write frame in nine
@@ -41,7 +42,7 @@ TEST(DspSoak, ThreeDownloadsOverAFaultyLine) {
       hung = true;
       AudioFlashDownload_Click(a);
     });
-    AudioFlashDownload_Click(a);
+    const DownloadOutcome outcome = AudioFlashDownload_Click(a);
     EXPECT_FALSE(hung) << "download " << run;
     hangs += hung;
     EXPECT_FALSE(a.link.ReplyWanted);
@@ -56,18 +57,19 @@ TEST(DspSoak, ThreeDownloadsOverAFaultyLine) {
       if (differing++ == 0) first = k;
       erased = erased && t.link.unit.dsp.flash[k] == 0xFF;
     }
-    if (info == "烧录: 完成") {
+    if (outcome.end == DownloadEnd::Done) {
       ++complete;
       if (!held) ++wrongFlash;
       EXPECT_TRUE(held) << "download " << run << " reported complete with " << differing
                         << " bytes unlike the image from " << first << (erased ? ", left erased" : "");
     } else {
-      EXPECT_TRUE(info.find("无响应") != std::string::npos || info == "等待: 找不到目标")
+      EXPECT_TRUE(outcome.end == DownloadEnd::EraseNoResponse || outcome.end == DownloadEnd::WriteNoResponse ||
+                  outcome.end == DownloadEnd::NotFound)
           << "download " << run << " ended with " << info;
     }
     const WireFaultCount& up = t.link.port.toUnitFaults;
     const WireFaultCount& down = t.link.port.toHostFaults;
-    std::cout << "dsp soak: download " << run << " ended with " << info << ", "
+    std::cout << "dsp soak: download " << run << " (numbering " << static_cast<int>(Numberings[run]) << ") ended with " << info << ", "
               << t.controls.Text(C::AudioFlashBurnError) << ", " << differing << " bytes unlike the image, "
               << t.link.scheduler.now << " s on the clock; loader carried out " << t.link.unit.dsp.erases
               << " erases, " << t.link.unit.dsp.writes << " writes (a clean download takes 128, 4096)\n"

@@ -10,7 +10,7 @@ namespace {
 
 std::string HexFile(const std::string& name) {
   const std::string path = ::testing::TempDir() + name;
-  std::ofstream(path, std::ios::binary) << ":0400000002004C53F5\r\n:00000001FF\r\n";
+  std::ofstream(path, std::ios::binary) << ":0400000002004C535B\r\n:00000001FF\r\n";
   return path;
 }
 
@@ -37,9 +37,26 @@ TEST(CliImage, DescribesConvertsAndDumpsAsTheBurnPageDoes) {
 }
 
 TEST(CliImage, FailuresSayWhy) {
-  CliRun run = RunCli({"image", ::testing::TempDir() + "absent.hex"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("LoadCode_HexFile时, 出错 !"), std::string::npos) << run.err;
+  // Bad files are refused, not described as images.
+  const std::string folder = ::testing::TempDir() + "folder.hex";
+  std::filesystem::create_directories(folder);
+  const std::string corrupt = ::testing::TempDir() + "corrupt.hex";
+  std::ofstream(corrupt, std::ios::binary) << ":0400000002004C535B\r\n:0400040002004C535B\r\n:00000001FF\r\n";
+  const std::string large = ::testing::TempDir() + "large.Bin";
+  std::ofstream(large, std::ios::binary) << std::string(0x80001, '\x11');
+  const std::pair<std::string, std::string> refused[] = {
+      {::testing::TempDir() + "absent.hex", "LoadCode_HexFile时, 出错 !\n"},
+      {folder, "LoadCode_HexFile时, 出错 !\n"},
+      {corrupt, "LoadCode_HexFile时, 出错 ! 行 2\n"},
+      {large, "LoadCode_BinFile时, 出错 !\n"},
+  };
+  CliRun run;
+  for (const auto& [file, message] : refused) {
+    run = RunCli({"image", file});
+    EXPECT_EQ(run.status, 1) << file;
+    EXPECT_EQ(run.err, message) << file;
+    EXPECT_EQ(run.out, "") << file;
+  }
   // A file of no image kind is not taken for an empty image.
   const std::string other = ::testing::TempDir() + "notes.xyz";
   std::ofstream(other) << ":00000001FF\n";

@@ -61,6 +61,7 @@ TEST_F(CliSend, MissingPortAndBadUsageFail) {
   EXPECT_EQ(RunCli({"send", "--port", "/dev/no-such-port", "--address", "1", "00"}).status, 2);
   EXPECT_EQ(RunCli({"send", "--address", "1", "00"}).status, 64);
   EXPECT_EQ(RunCli({"launch"}).status, 64);
+  EXPECT_EQ(RunCli({"pin", "COM123", "/dev/null"}).status, 64) << "a slip, not COM12";
   EXPECT_EQ(RunCli({"send", "--port", "COM1", "--address", "1", "--wait", "soon", "00"}).status, 64);
   EXPECT_EQ(RunCli({"send", "--port", "COM1", "--address", "1", "--wait", "-1", "00"}).status, 64);
 }

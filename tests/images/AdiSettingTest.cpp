@@ -25,11 +25,11 @@ struct Val : ::testing::Test {
 };
 
 TEST_F(Val, RegistersAreStoredAndWrittenAPacedOneAtATime) {
-  const std::string path =
-      WriteFile("setting.val", "chip \"AD9880\" receiver\r\n\"1A\",\"255\"\r\nreg \"3\" is \"7\" ok\r\n\"ff\" \"0\"\r\n");
+  const std::string path = WriteFile(
+      "setting.val", "chip \"AD9880\" receiver\r\n\"1A\",\"255\"\r\nreg \"3\" is \"7\" ok\r\n\"ffe\" \"0\"\r\n");
   a.code.Buffer[0x50] = 9;
   const double start = t.link.pump.Now();
-  LoadCode_ValFile(a, path);
+  const Loaded loaded = LoadCode_ValFile(a, path);
   EXPECT_EQ(Sent(), (std::vector<std::vector<uint8_t>>{
                         {0x05, 0x00, 0x00, 0x21, 0x1A, 0xFF},
                         {0x05, 0x00, 0x00, 0x21, 0x03, 0x07},
@@ -39,6 +39,7 @@ TEST_F(Val, RegistersAreStoredAndWrittenAPacedOneAtATime) {
   EXPECT_EQ(a.code.Buffer[0x03], 7);
   EXPECT_EQ(a.code.Buffer[0x50], 0) << "the buffer is cleared to 0x00 first";
   EXPECT_EQ(a.code.Length, 0xFF);
+  EXPECT_EQ(loaded.stored, 3);
   EXPECT_EQ(t.controls.Text(Main::UpdateLableCodeSize), "长度: 3/0xFF");
   EXPECT_EQ(t.controls.Text(Main::UpdateLabelCodeName), "名称: AD9880");
   EXPECT_TRUE(t.dialogs.messages.empty());
@@ -53,14 +54,12 @@ TEST_F(Val, TransmitterPrefixAndUnknownChips) {
 TEST_F(Val, MalformedLinesStopTheLoadAndWhatWasSentStays) {
   for (const char* bad : {"\"1A\",\"256\"", "\"1A\" \"25", "no quotes", "\"G1\",\"1\"", "\"1A\",\"x\"", ""}) {
     t.link.port.writes.clear();
-    LoadCode_ValFile(a, WriteFile("bad.val", std::string("\"AD9880\"\n\"01\",\"2\"\n") + bad + "\n\"02\",\"3\"\n"));
+    const std::string text = std::string("\"AD9880\"\n\"01\",\"2\"\n") + bad + "\n\"02\",\"3\"\n";
+    EXPECT_EQ(LoadCode_ValFile(a, WriteFile("bad.val", text)).error, "文件格式出错") << bad;
     EXPECT_EQ(t.dialogs.messages.back(), "文件格式出错") << bad;
     EXPECT_EQ(Sent().size(), 1u) << bad;
   }
-  LoadCode_ValFile(a, WriteFile("noname.val", "AD9880\n\"01\",\"2\"\n"));
-  EXPECT_EQ(t.dialogs.messages.back(), "文件格式出错");
-  LoadCode_ValFile(a, ::testing::TempDir() + "absent.val");
-  EXPECT_EQ(t.dialogs.messages.back(), "LoadCode_ValFile时, 出错 !");
+  EXPECT_EQ(LoadCode_ValFile(a, WriteFile("noname.val", "AD9880\n\"01\",\"2\"\n")).error, "文件格式出错");
 }
 
 }  // namespace

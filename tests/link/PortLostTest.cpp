@@ -53,8 +53,6 @@ TEST(PortLost, EveryJobEndsAtOnceAndThePortOpensAgain) {
     TestApp t;
     Ambrelin& a = t.app;
     FakePort& port = t.link.port;
-    port.Received = [&a](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
-    port.Lost = [&a] { PortLost(a); };
     t.controls.SetText(Main::DesktopSelectComPort, "COM1");
     DesktopButtonSelectComSwitch_Click(a);
     ASSERT_TRUE(a.ComOpen);

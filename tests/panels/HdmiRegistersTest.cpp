@@ -27,7 +27,6 @@ struct HdmiRegisters : ::testing::Test {
   std::vector<Bytes>& writes = t.link.port.writes;
   void SetUp() override {
     ASSERT_TRUE(t.link.port.Open(1, "38400,N,8,1"));
-    t.link.port.Received = [this](std::span<const uint8_t> b) { ReceiveEvent(a.link, b); };
     c.SetText(C::HdmiTextAddress, "3");
   }
   std::string Sent() { return writes.empty() ? "nothing" : DataText(writes.back()); }
@@ -186,8 +185,8 @@ TEST_F(HdmiRegisters, ShortReplyIsACommunicationErrorNotOlderBytes) {
   // register number and value.
   t.link.unit.hdmi.silentAt = 1;
   int replies = 0;
-  t.link.port.Received = [&](std::span<const uint8_t> b) {
-    ReceiveEvent(a.link, b);
+  t.link.port.Received = [&, connected = t.link.port.Received](std::span<const uint8_t> b) {
+    connected(b);
     if (++replies == 1)
       At(t.link.scheduler, t.link.scheduler.now + 0.05, [&] {
         const Bytes shortReply = BuildFrame({0x01, 0x00, 0x82, {0x05, 0x00, 0x00, 0x20}});

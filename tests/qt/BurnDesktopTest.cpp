@@ -17,9 +17,9 @@
 #include "app/QtPlatform.h"
 #include "app/Widgets.h"
 #include "app/Windows.h"
+#include "link/ComPort.h"
 #include "link/PortMap.h"
 #include "link/QtSerialPort.h"
-#include "link/TxRx.h"
 #include "sim/VirtualLink.h"
 
 namespace Main = DesktopFormControls;
@@ -114,7 +114,7 @@ class BurnDesktopTest : public QObject {
     RecordedDialogs dialogs;
     QtControls controls;
     Ambrelin a{controls, port, pump, dialogs, settings, folder.path().toStdString()};
-    port.Received = [&a](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
+    ConnectPort(a);
     RegisterWindows(controls, a);
 
     const QString image = folder.path() + "/panel.bin";

@@ -51,10 +51,6 @@ class DesktopPanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    EndProgram = [] {};
-  }
-
   void slidersAndListsAreBuiltWithTheirRangesAndTexts() {
     Rig rig;
     QWidget* levels = rig.Page(LevelPage);

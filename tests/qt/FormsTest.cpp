@@ -64,14 +64,8 @@ QString Name(Control c) { return Qs(c.name); }
 
 class FormsTest : public QObject {
   Q_OBJECT
-  int ended = 0;
 
  private slots:
-  void initTestCase() {
-    EndProgram = [this] { ++ended; };
-  }
-  void init() { ended = 0; }
-
   void everyControlExistsWithItsCaption_data() {
     QTest::addColumn<int>("window");
     for (int i = 0; i < static_cast<int>(std::size(Windows)); ++i) QTest::newRow(Windows[i].window) << i;
@@ -218,13 +212,13 @@ class FormsTest : public QObject {
     rig.controls.SetText(Main::UpdateTextFileName, "/data/Front Panel.Hex");
     rig.controls.SetText(Main::DebugTextL1, "0201 0001 0002");
     rig.controls.SetText(Main::DebugTextAddress4, "4");
-    QCOMPARE(ended, 0);
+    QCOMPARE(rig.ended, 0);
 
     if (way == 0) form->close();
     if (way == 1) QTest::mouseDClick(rig.Get<QLabel>(Main::DesktopPictureBack), Qt::LeftButton);
     if (way == 2) QTest::mouseClick(rig.Get<QPushButton>(Burner::DesktopButtonExit), Qt::LeftButton);
 
-    QCOMPARE(ended, 1);
+    QCOMPARE(rig.ended, 1);
     QCOMPARE(rig.settings.Get("System", "Language"), "1");
     QCOMPARE(rig.settings.Get("Burn", "FileName"), "/data/Front Panel.Hex");
     QCOMPARE(rig.settings.Get("Debug", "DebugTextL1"), "0201 0001 0002");
@@ -386,7 +380,7 @@ class FormsTest : public QObject {
     form->showMinimized();
     QTest::qWait(50);
     QCOMPARE(form->isHidden(), QSystemTrayIcon::isSystemTrayAvailable());
-    QCOMPARE(ended, 0);
+    QCOMPARE(rig.ended, 0);
 
     form->showMinimized();
     ToggleDesktopForm(form);

@@ -8,7 +8,7 @@
 #include "Fakes.h"
 #include "app/QtControls.h"
 #include "app/Windows.h"
-#include "link/TxRx.h"
+#include "link/ComPort.h"
 #include "sim/VirtualLink.h"
 
 struct QtRig {
@@ -19,10 +19,12 @@ struct QtRig {
   std::vector<std::vector<uint8_t>>& writes = link.port.writes;
   RecordedDialogs dialogs;
   MapSettings settings;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString()};
+  // Times the shutdown ended the program.
+  int ended = 0;
+  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString(), [this] { ++ended; }};
 
   QtRig() {
-    link.port.Received = [this](std::span<const uint8_t> bytes) { ReceiveEvent(app.link, bytes); };
+    ConnectPort(app);
     RegisterWindows(controls, app);
   }
   template <typename W>

@@ -73,8 +73,7 @@ class SerialTest : public QObject {
  private slots:
   void initTestCase() {
     StartUnit();
-    port.Received = [this](std::span<const uint8_t> bytes) { ReceiveEvent(a.link, bytes); };
-    port.Lost = [this] { PortLost(a); };
+    ConnectPort(a);
     RegisterWindows(controls, a);
   }
 
