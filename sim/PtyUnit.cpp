@@ -34,32 +34,41 @@ struct Options {
   std::string link;
   bool quiet = false;
   bool log = false;
+  bool help = false;
+  bool version = false;
   std::string dspFlash;
   std::string bootFlash;
 };
 
 const char* const Usage =
-    "usage: ambrelin-unit [--link PATH] [--quiet] [--log] [--silent] [--silent-frames K]\n"
-    "                     [--delay SECONDS] [--split BYTES] [--noise HEX]\n"
+    "Usage: ambrelin-unit [OPTION]...\n"
     "Serves the simulated unit on a pseudo-terminal and prints its device path.\n"
+    "\n"
+    "Options:\n"
     "  --link PATH        also reach the device as PATH (a symlink, removed at exit)\n"
+    "  --chip ID          the front panel's chip ID in hex (0003 when not given)\n"
+    "  --no-wire          bytes cross the line at once, whatever the speed\n"
+    "  --boot-flash PRE   at exit, write each target's flash (64 KiB) to PRE<ID>.bin\n"
+    "  --dsp-flash FILE   at exit, write the DSP flash (512 KiB) to FILE\n"
     "  --quiet            no remarks on stderr\n"
     "  --log              each received frame in hex on stderr\n"
+    "  --help             print this help and exit\n"
+    "  --version          print the version and exit\n"
+    "\n"
+    "Faults:\n"
     "  --silent           answer nothing\n"
     "  --silent-frames K  ignore the next K requests\n"
     "  --delay SECONDS    wait this long before each answer\n"
     "  --split BYTES      send answers in pieces of this many bytes\n"
     "  --noise HEX        send these bytes (e.g. 00FF) in front of each answer\n"
-    "  --dsp-fail P       the DSP flash loader refuses each command with chance P\n"
-    "  --dsp-silent P     the DSP flash loader ignores each command with chance P\n"
-    "  --dsp-numbering N  what its answers number: echo (the request's), zero, count (its own)\n"
-    "  --seed N           seed of those chances (1 when not given)\n"
-    "  --dsp-flash FILE   at exit, write the DSP flash (512 KiB) to FILE\n"
-    "  --chip ID          the front panel's chip ID in hex (0003 when not given)\n"
     "  --boot-refuse P    the boot program refuses each request with chance P\n"
     "  --boot-silent P    the boot program ignores each request with chance P\n"
-    "  --boot-flash PRE   at exit, write each target's flash (64 KiB) to PRE<ID>.bin\n"
-    "  --no-wire          bytes cross the line at once, whatever the speed\n";
+    "  --dsp-fail P       the DSP flash loader refuses each command with chance P\n"
+    "  --dsp-silent P     the DSP flash loader ignores each command with chance P\n"
+    "  --dsp-numbering echo|zero|count\n"
+    "                     the sequence number in the loader's answers: the\n"
+    "                     request's, 0, or a count of its own answers\n"
+    "  --seed N           seed of those chances (1 when not given)\n";
 
 std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
   if (text.size() % 2) return std::nullopt;
@@ -95,6 +104,10 @@ bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
       options.quiet = true;
     } else if (arg == "--log") {
       options.log = true;
+    } else if (arg == "--help") {
+      options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--silent") {
       unit.silent = true;
     } else if (arg == "--link") {
@@ -236,6 +249,14 @@ int main(int argc, char** argv) {
   if (!ParseArguments(argc, argv, options, unit)) {
     std::fputs(Usage, stderr);
     return 2;
+  }
+  if (options.help) {
+    std::fputs(Usage, stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::puts("ambrelin-unit " AMBRELIN_VERSION);
+    return 0;
   }
 
   int master = -1, slave = -1;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdlib>
 
 #include "app/QtDialogs.h"
@@ -7,7 +8,31 @@
 #include "link/ComPort.h"
 #include "link/QtSerialPort.h"
 
+namespace {
+
+// --help and --version (the man page is made from them) must work without the
+// screen that the windows' application needs, so a core application answers
+// them first. Other arguments are left to the windows' application, as ever.
+void AnswerHelpOrVersion(int& argc, char** argv) {
+  QCoreApplication shell(argc, argv);
+  QCoreApplication::setApplicationVersion(AMBRELIN_VERSION);
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "The service and production tool for the audio/video units, over one serial port:\n"
+      "live control, debug commands, front-panel burning, the DSP flash download,\n"
+      "HDMI register dumps and memory batches.");
+  const QCommandLineOption help({"h", "help"}, "Print this help and exit.");
+  const QCommandLineOption version({"v", "version"}, "Print the version and exit.");
+  parser.addOptions({help, version});
+  parser.parse(QCoreApplication::arguments());
+  if (parser.isSet(help)) parser.showHelp();
+  if (parser.isSet(version)) parser.showVersion();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  AnswerHelpOrVersion(argc, argv);
   QApplication qt(argc, argv);
   // The program ends through the shutdown alone, which saves the settings.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -20,6 +45,7 @@ int main(int argc, char** argv) {
   // At once: no further event runs, and the platform releases the port.
   Ambrelin app{controls, port, pump, dialogs, settings, DataFolder(), [] { std::_Exit(0); }};
   ConnectPort(app);
+  LogBurns(app);
   dialogs.showNotice = StatusLine(controls);
 
   RegisterWindows(controls, app);

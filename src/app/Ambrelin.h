@@ -31,6 +31,18 @@ struct CodeImage {
 // The long jobs; one runs at a time, so no job waits inside another's wait.
 enum class Job { None, Burn, Download, Dump, Batch, LoadVal };
 
+// Where a long job stands, for a front end that shows it otherwise than
+// through the windows' labels.
+enum class Phase { Search, Wait, Program, Verify };
+struct Progress {
+  Job job;
+  Phase phase;
+  int32_t address = 0, first = 0, last = 0;  // where it works, in which range
+  int64_t errors = 0;
+};
+
+struct BurnOutcome;
+
 // Replies to the PC carry this in their address byte.
 inline constexpr uint8_t HostAddress = 0;
 
@@ -45,6 +57,11 @@ struct Ambrelin {
   // Ends the program at once, after the shutdown has saved the settings: the
   // program exits, a test counts the call and lives on.
   std::function<void()> endProgram;
+  // Told where a job stands whenever that changes; may be left unset.
+  std::function<void(const Progress&)> progress;
+  // Told of every target a burn is done with: each one verified, and the one
+  // it ends on otherwise; for a production log. May be left unset.
+  std::function<void(const BurnOutcome&)> targetBurned;
 
   LinkState link;
   CodeImage code;

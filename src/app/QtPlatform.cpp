@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
@@ -28,7 +31,15 @@ bool QtEventPump::WaitUntil(double deadline, const std::function<bool()>& condit
   return true;
 }
 
-void QtEventPump::Yield() { QCoreApplication::processEvents(); }
+// A loader yields after every line; a hundred times a second keeps the window
+// live, and asking the event loop for each of thousands of lines costs more
+// than the load.
+void QtEventPump::Yield() {
+  constexpr double Interval = 0.01;
+  if (Now() - lastYield < Interval) return;
+  QCoreApplication::processEvents();
+  lastYield = Now();
+}
 
 std::string QtSettingsStore::Get(std::string_view section, std::string_view key) {
   return store.value(FromUtf8(section) + '/' + FromUtf8(key), QString()).toString().toStdString();
@@ -43,3 +54,14 @@ void QtSettingsStore::Put(std::string_view section, std::string_view key, std::s
 std::string DataFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() + "/VellDebuger";
 }
+
+bool AppendLine(const std::string& path, std::string_view line) {
+  QLockFile lock(QString::fromStdString(path + ".lock"));
+  if (!lock.lock()) return false;
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+  const QByteArray bytes = QByteArray(line.data(), static_cast<qsizetype>(line.size())) + '\n';
+  return file.write(bytes) == bytes.size() && file.flush();
+}
+
+std::string HostName() { return QSysInfo::machineHostName().toStdString(); }

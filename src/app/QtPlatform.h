@@ -11,6 +11,7 @@
 // moment it holds and sleeps while nothing happens.
 struct QtEventPump : EventPump {
   QElapsedTimer clock;
+  double lastYield = -1;
   QtEventPump() { clock.start(); }
   double Now() override;
   bool WaitUntil(double deadline, const std::function<bool()>& condition) override;
@@ -26,3 +27,9 @@ struct QtSettingsStore : SettingsStore {
 
 // The folder that holds the run-log file and other fixed-name files.
 std::string DataFolder();
+
+// Appends one line to a file that other programs may be appending to at the
+// same moment: under a lock file beside it, in one write. False when it
+// cannot be written.
+bool AppendLine(const std::string& path, std::string_view line);
+std::string HostName();

@@ -1,5 +1,7 @@
 #include "app/Windows.h"
 
+#include <ctime>
+
 #include "app/BurnAboutControls.h"
 #include "app/BurnDesktop.h"
 #include "app/BurnDesktopControls.h"
@@ -8,9 +10,13 @@
 #include "app/DesktopFormControls.h"
 #include "app/InfoForm.h"
 #include "app/InfoFormControls.h"
+#include "app/Language.h"
+#include "app/QtPlatform.h"
+#include "burner/ProductionLog.h"
 #include "app/Widgets.h"
 #include "fontgen/CharBornForm.h"
 #include "fontgen/CharBornFormControls.h"
+#include "link/ComPort.h"
 #include "panels/DecoderForm.h"
 #include "panels/DecoderFormControls.h"
 #include "panels/HdmiForm.h"
@@ -30,6 +36,18 @@ void StartUp(Ambrelin& app) {
   DesktopForm_Load(app);
   app.controls.SetVisible(DesktopFormControls::DesktopForm, true);
   app.controls.SetVisible(BurnDesktopControls::BurnDesktop, true);
+}
+
+void LogBurns(Ambrelin& app) {
+  app.targetBurned = [&app](const BurnOutcome& outcome) {
+    const std::string path = app.settings.Get(ProductionSection, ProductionLogKey);
+    if (path.empty()) return;
+    const int n = ComNumber(app.controls.Text(DesktopFormControls::DesktopSelectComPort)).value_or(0);
+    const ProductionRecord record{std::time(nullptr), HostName(), "COM" + std::to_string(n), app.port.Identity(n),
+                                  outcome};
+    if (!AppendLine(path, ProductionLogLine(record)))
+      app.dialogs.Notice(std::string(ByLanguage(app, "生产记录写不进 ", "Cannot write the production log ")) + path);
+  };
 }
 
 std::function<void(const QString&)> StatusLine(QtControls& controls) {

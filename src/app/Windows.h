@@ -11,5 +11,8 @@ void RegisterWindows(QtControls&, Ambrelin&);
 // The main window's load; the start-up window is shown once its load is done,
 // and the burner window, which production staff use, stays in front.
 void StartUp(Ambrelin&);
+// The burner window and the burn page write a line to the production log
+// the settings name, for every target a burn is done with.
+void LogBurns(Ambrelin&);
 // Where the dialogs' notices go: the main window's status line.
 std::function<void(const QString&)> StatusLine(QtControls&);

@@ -97,9 +97,24 @@ constexpr BurnStep CheckStep{BootChecksum, ChecksumWait, CheckOk, CheckWrong, Ch
 
 struct Burning {
   Ambrelin& a;
-  uint8_t target = 0;
+  const Chip* chip = &UnknownChip;
+  double targetStart = 0;
   BurnOutcome outcome;
 };
+
+void Report(const Burning& b, Phase phase) {
+  if (b.a.progress)
+    b.a.progress({Job::Burn, phase, b.outcome.address, b.chip->start, b.chip->end, b.outcome.errors});
+}
+
+// A production log hears of every target the burn is done with.
+void Record(Burning& b, BurnEnd end) {
+  b.outcome.seconds = b.a.pump.Now() - b.targetStart;
+  if (!b.a.targetBurned) return;
+  BurnOutcome record = b.outcome;
+  record.end = end;
+  b.a.targetBurned(record);
+}
 
 void Both(Ambrelin& a, Control main, Control burner, const std::string& chinese, const std::string& english) {
   a.controls.SetText(main, chinese);
@@ -150,6 +165,9 @@ bool Stopped(const Ambrelin& a) { return !a.link.ReplyWanted; }
 // Shows how the burn ended and returns its outcome.
 BurnOutcome End(Burning& b, BurnEnd end) {
   b.outcome.end = end;
+  // A verified target has been recorded already, and an auto-repeat run
+  // normally ends when no further target comes.
+  if (end != BurnEnd::Finished && !(end == BurnEnd::NextNotFound && b.outcome.good > 0)) Record(b, end);
   for (const EndText& e : EndTexts) {
     if (e.end != end) continue;
     if (!e.text.main.empty()) ShowBurnState(b.a, e.text, end == BurnEnd::Finished ? Black : Red);
@@ -207,6 +225,7 @@ std::optional<uint16_t> AwaitIdentify(Ambrelin& a, double seconds, bool& lost) {
 // Counts a refusal or a silence; true when it was the last one allowed.
 bool CountError(Burning& b) {
   ShowErrors(b.a, ++b.outcome.errors);
+  Report(b, b.outcome.address > b.chip->end ? Phase::Verify : Phase::Program);
   return b.outcome.errors >= ErrorLimit;
 }
 
@@ -275,7 +294,9 @@ std::optional<uint8_t> ChooseTarget(Ambrelin& a, const std::string& path, bool s
 std::optional<BurnEnd> FirstSearch(Burning& b) {
   Ambrelin& a = b.a;
   if (Stopped(a)) return BurnEnd::Stopped;
+  b.targetStart = a.pump.Now();
   ShowBurnState(a, StateFirstSearch, Black);
+  Report(b, Phase::Search);
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     if (Stopped(a)) return BurnEnd::Stopped;
     const std::string trig = a.controls.Text(Main::UpdateTextTrig);
@@ -285,7 +306,7 @@ std::optional<BurnEnd> FirstSearch(Burning& b) {
       a.port.Write(std::span(&*byte, 1));
       a.pump.WaitUntil(a.pump.Now() + TrigPause, [&a] { return Stopped(a); });
     }
-    TxBurnCommand(a, HostAddress, b.target, BootIdentify, 0);
+    TxBurnCommand(a, HostAddress, b.outcome.target, BootIdentify, 0);
     bool lost = false;
     const auto id = AwaitIdentify(a, FirstSearchWait, lost);
     if (lost) return BurnEnd::PortLost;
@@ -300,9 +321,9 @@ std::optional<BurnEnd> FirstSearch(Burning& b) {
 
 // Reloads hex, Tot and script images with the chip's range; other images
 // are burned as the burn page loaded them. False when a load failed.
-bool LoadImage(Ambrelin& a, const std::string& path, bool script, int line, const Chip& chip) {
+bool LoadImage(Ambrelin& a, const std::string& path, bool script, int line, const Chip& chip, std::string& image) {
   const uint8_t fill = FillOption(a);
-  const std::string image = script ? ScriptImagePath(a, path, line) : path;
+  image = script ? ScriptImagePath(a, path, line) : path;
   if (path.empty()) return static_cast<bool>(LoadCode_Include(a, fill, chip.start, chip.end));
   if (HasEnding(image, "hex")) return static_cast<bool>(LoadCode_HexFile(a, image, fill, chip.start, chip.end));
   if (HasEnding(image, "tot")) return static_cast<bool>(LoadCode_TotFile(a, image, fill, chip.start, chip.end));
@@ -315,9 +336,10 @@ std::optional<BurnEnd> NextTarget(Burning& b) {
   Ambrelin& a = b.a;
   if (Stopped(a)) return BurnEnd::Stopped;
   ShowBurnState(a, StateWaiting, Black);
+  Report(b, Phase::Wait);
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     if (Stopped(a)) return BurnEnd::Stopped;
-    TxBurnCommand(a, HostAddress, b.target, BootIdentify, 0);
+    TxBurnCommand(a, HostAddress, b.outcome.target, BootIdentify, 0);
     bool lost = false;
     const auto id = AwaitIdentify(a, NextTargetWait, lost);
     if (lost) return BurnEnd::PortLost;
@@ -338,7 +360,7 @@ Step WriteBlock(Burning& b, int chunks) {
   Reply reply;
   for (; chunks > 0; --chunks) {
     std::copy_n(a.code.Buffer.begin() + address, slice.size(), slice.begin());
-    const auto send = [&] { TxBurnBlock(a, HostAddress, b.target, BootWrite, static_cast<uint16_t>(address), slice); };
+    const auto send = [&] { TxBurnBlock(a, HostAddress, b.outcome.target, BootWrite, static_cast<uint16_t>(address), slice); };
     const Step step = Attempt(b, WriteStep, static_cast<uint32_t>(address), send, reply);
     if (step != Step::Done) {
       address = blockStart;
@@ -346,6 +368,7 @@ Step WriteBlock(Burning& b, int chunks) {
     }
     ShowBars(a, address);
     address += 128;
+    Report(b, Phase::Program);
   }
   return Step::Done;
 }
@@ -359,10 +382,11 @@ std::optional<BurnEnd> Program(Burning& b, const Chip& chip) {
   b.outcome.errors = 0;
   int32_t& address = b.outcome.address;
   address = chip.start;
+  Report(b, Phase::Program);
   Reply reply;
   while (address <= chip.end) {
     if (Stopped(a)) return BurnEnd::Stopped;
-    const auto send = [&] { TxBurnCommand(a, HostAddress, b.target, BootErase, static_cast<uint16_t>(address)); };
+    const auto send = [&] { TxBurnCommand(a, HostAddress, b.outcome.target, BootErase, static_cast<uint16_t>(address)); };
     Step step = Attempt(b, EraseStep, static_cast<uint32_t>(address), send, reply);
     if (step == Step::Done) step = WriteBlock(b, chip.block == 512 ? 4 : 1);
     if (step == Step::End) return b.outcome.end;
@@ -377,11 +401,12 @@ std::optional<BurnEnd> Verify(Burning& b, const Chip& chip) {
   ShowBurnState(a, StateVerify, Black);
   b.outcome.errors = 0;
   b.outcome.imageChecksum = a.code.Checksum;
+  Report(b, Phase::Verify);
   const auto at = static_cast<uint32_t>(b.outcome.address);
   Reply reply;
   for (;;) {
     if (Stopped(a)) return BurnEnd::Stopped;
-    TxBurnCommand(a, HostAddress, b.target, BootChecksum, static_cast<uint16_t>(chip.end));
+    TxBurnCommand(a, HostAddress, b.outcome.target, BootChecksum, static_cast<uint16_t>(chip.end));
     Answer answer = Await(a, BootChecksum, a.pump.Now() + ChecksumWait, reply);
     uint32_t value = at;
     if (answer == Answer::Valid) {
@@ -400,7 +425,7 @@ std::optional<BurnEnd> Verify(Burning& b, const Chip& chip) {
 BurnOutcome Finish(Burning& b, bool restart) {
   Ambrelin& a = b.a;
   if (restart && a.controls.Ticked(Main::UpdateCheckAutoReboot))
-    TxBurnCommand(a, HostAddress, b.target, BootControl, ControlRestart);
+    TxBurnCommand(a, HostAddress, b.outcome.target, BootControl, ControlRestart);
   const BurnOutcome outcome = End(b, BurnEnd::Finished);
   AwaitReply(a, a.pump.Now() + FinishWait);
   return outcome;
@@ -411,22 +436,28 @@ BurnOutcome Burn(Ambrelin& a) {
   if (!a.port.IsOpen()) return End(b, BurnEnd::PortClosed);
   const std::string path = a.controls.Text(Main::UpdateTextFileName);
   const bool script = HasEnding(path, "bat");
+  // Until a script line names its image, the log names the script.
+  b.outcome.image = path;
   for (int line = 1;;) {
     const auto target = ChooseTarget(a, path, script, line);
     if (!target) return End(b, BurnEnd::NoTarget);
-    b.target = *target;
+    b.outcome.target = *target;
     if (const auto end = FirstSearch(b)) return End(b, *end);
     const Chip& chip = ChipById(b.outcome.chipId);
+    b.chip = &chip;
     a.controls.SetText(Main::UpdateLabelDevice, chip.caption);
-    if (!LoadImage(a, path, script, line, chip)) return End(b, BurnEnd::LoadFailed);
+    if (!LoadImage(a, path, script, line, chip, b.outcome.image)) return End(b, BurnEnd::LoadFailed);
+    b.outcome.imageChecksum = a.code.Checksum;
     if (a.code.Length > chip.end) return End(b, BurnEnd::TooLarge);
     for (;;) {
       if (const auto end = NextTarget(b)) return End(b, *end);
       if (const auto end = Program(b, chip)) return End(b, *end);
       if (const auto end = Verify(b, chip)) return End(b, *end);
       ShowTotal(a, ++b.outcome.good);
+      Record(b, BurnEnd::Finished);
+      b.targetStart = a.pump.Now();
       const bool repeat = a.controls.Ticked(Main::UpdateCheckAutoBurn);
-      if (repeat) TxBurnCommand(a, HostAddress, b.target, BootControl, ControlNextTarget);
+      if (repeat) TxBurnCommand(a, HostAddress, b.outcome.target, BootControl, ControlNextTarget);
       if (script) {
         if (++line <= ScriptLineCount(a, path)) break;
         if (!repeat) return Finish(b, false);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "app/Ambrelin.h"
@@ -65,6 +66,8 @@ enum class BurnEnd {
 // The end of a burn and its figures, of the last target it worked on.
 struct BurnOutcome {
   BurnEnd end = BurnEnd::Stopped;
+  uint8_t target = 0;
+  std::string image;        // the file burned; empty for the code box
   uint16_t chipId = 0;
   bool identified = false;  // whether chipId was heard
   int32_t imageChecksum = 0;
@@ -72,6 +75,7 @@ struct BurnOutcome {
   int errors = 0;           // as the error label shows them
   int good = 0;             // targets verified
   int32_t address = 0;      // where programming stood
+  double seconds = 0;       // from the search for this target to its end
 };
 
 // The start/stop button of the burn page: every click inverts ReplyWanted; a

@@ -34,3 +34,8 @@ const Chip& ChipById(uint16_t id) {
   const auto row = std::find_if(Chips.begin(), Chips.end(), [id](const Chip& c) { return c.id == id; });
   return row == Chips.end() ? UnknownChip : *row;
 }
+
+std::string_view ChipName(const Chip& chip) {
+  constexpr std::string_view Prefix = "器件: ";
+  return chip.caption.substr(Prefix.size());
+}

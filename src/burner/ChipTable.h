@@ -16,3 +16,5 @@ extern const std::array<Chip, 25> Chips;
 inline constexpr Chip UnknownChip{0, "器件: 未知", 0xFFFF, 128, 0};
 // The row of the chip table; an unknown ID gets the defaults.
 const Chip& ChipById(uint16_t id);
+// The chip's name without the label's prefix, for a log or a summary.
+std::string_view ChipName(const Chip&);

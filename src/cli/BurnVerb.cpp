@@ -1,12 +1,17 @@
 // Verbs of the burner: the burn itself and the restart request, the same
 // engine as the windows over a headless control map.
+#include <ctime>
 #include <iostream>
 #include <map>
 
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
+#include "app/Hex.h"
+#include "app/Job.h"
 #include "burner/BurnEngine.h"
 #include "burner/BurnPage.h"
+#include "burner/ChipTable.h"
+#include "burner/ProductionLog.h"
 #include "cli/Cli.h"
 #include "images/CodeBuffer.h"
 
@@ -14,46 +19,6 @@ namespace Main = DesktopFormControls;
 namespace Burner = BurnDesktopControls;
 
 namespace {
-
-struct BurnOptions {
-  std::string port, file, fill = "ff", trig;
-  int target = 0;
-  bool autoBurn = false, reboot = false, old = false, english = false;
-};
-
-bool Parse(const Arguments& args, BurnOptions& o, bool restart) {
-  for (size_t k = 0; k < args.size(); ++k) {
-    const std::string& arg = args[k];
-    const bool hasValue = k + 1 < args.size();
-    if (arg == "--port" && hasValue) {
-      o.port = args[++k];
-    } else if (arg == "--target" && hasValue) {
-      const std::string& id = args[++k];
-      if (id.size() != 1 || id[0] < '1' || id[0] > '6') return false;
-      o.target = id[0] - '0';
-    } else if (restart) {
-      return false;
-    } else if (arg == "--fill" && hasValue) {
-      o.fill = args[++k];
-      if (o.fill != "00" && o.fill != "ff") return false;
-    } else if (arg == "--trig" && hasValue) {
-      o.trig = args[++k];
-    } else if (arg == "--lang" && hasValue) {
-      o.english = args[++k] == "en";
-    } else if (arg == "--auto") {
-      o.autoBurn = true;
-    } else if (arg == "--reboot") {
-      o.reboot = true;
-    } else if (arg == "--old") {
-      o.old = true;
-    } else if (o.file.empty() && arg.rfind("--", 0) != 0) {
-      o.file = arg;
-    } else {
-      return false;
-    }
-  }
-  return !o.port.empty() && (restart ? o.target != 0 : !o.file.empty());
-}
 
 // The target lists as the windows fill them, so a target can be chosen.
 void TargetLists(MapControls& c, int target) {
@@ -63,30 +28,57 @@ void TargetLists(MapControls& c, int target) {
   c.SetIndex(Main::UpdateSelectTarget, target - 1);
 }
 
-}  // namespace
+// --target: 1 to 6, or 0 when not given; nothing (and said) for another value.
+std::optional<int> TargetOption(const Parsed& p) {
+  if (!p.Set("target")) return 0;
+  const std::string id = p.Value("target");
+  if (id.size() == 1 && id[0] >= '1' && id[0] <= '6') return id[0] - '0';
+  p.Usage("--target must be 1 to 6");
+  return std::nullopt;
+}
 
-int Burn(const Arguments& args) {
-  BurnOptions o;
-  if (!Parse(args, o, false)) return BadUsage;
-  const bool script = HasEnding(o.file, "bat");
-  if (!script && o.target == 0) return BadUsage;
+// An auto-repeat run ends when the line has no more units to offer.
+bool Done(const BurnOutcome& o) { return o.end == BurnEnd::Finished || (o.end == BurnEnd::NextNotFound && o.good > 0); }
 
-  CliSession session(o.port);
-  Ambrelin& a = session.a;
-  MapControls& c = session.controls;
-  a.Language = o.english ? 1 : 0;
-  c.SetText(Main::UpdateTextFileName, o.file);
-  TargetLists(c, o.target);
-  c.SetText(Main::UpdateTextTrig, o.trig);
-  c.SetTicked(Main::UpdateOptionFull0x00, o.fill == "00");
-  c.SetTicked(Main::UpdateOptionFull0xff, o.fill == "ff");
-  c.SetTicked(Main::UpdateCheckAutoBurn, o.autoBurn);
-  c.SetTicked(Main::UpdateCheckAutoReboot, o.reboot);
-  c.SetTicked(Burner::UpdateCheckVerOld, o.old);
+int ExitOf(const BurnOutcome& o) {
+  if (Done(o)) return ExitOk;
+  switch (o.end) {
+    case BurnEnd::Stopped: return ExitStopped;
+    case BurnEnd::PortClosed: return ExitPort;
+    case BurnEnd::PortLost: return ExitPortLost;
+    case BurnEnd::NotFound:
+    case BurnEnd::NextNotFound: return ExitNoTarget;
+    case BurnEnd::OtherChip: return ExitOtherChip;
+    case BurnEnd::NoTarget:
+    case BurnEnd::LoadFailed:
+    case BurnEnd::TooLarge: return ExitImage;
+    case BurnEnd::EraseFailed:
+    case BurnEnd::WriteFailed:
+    case BurnEnd::VerifyFailed: return ExitJob;
+    case BurnEnd::TrigError: return ExitUsage;
+    default: return ExitFailed;
+  }
+}
 
-  // The burner window's captions as they change, in its language.
-  std::map<std::string, std::string, std::less<>> shown;
-  c.textChanged = [&](Control changed, std::string_view text) {
+std::vector<Reporter::Field> BurnSummary(const BurnOutcome& o, int exit) {
+  std::vector<Reporter::Field> fields{{"result", "", Done(o) ? "done" : std::string(BurnResult(o.end))},
+                                      {"exit", "", std::to_string(exit), true},
+                                      {"verified", "verified", o.good ? std::to_string(o.good) : "", true}};
+  if (o.identified)
+    fields.insert(fields.end(), {{"chip_id", "chip", HexWord(o.chipId)},
+                                 {"chip", "", std::string(ChipName(ChipById(o.chipId)))}});
+  fields.insert(fields.end(), {{"image", "image", o.image},
+                               {"image_checksum", "checksum", HexWord(static_cast<uint32_t>(o.imageChecksum))},
+                               {"verify_sum", "verify", Done(o) || o.end == BurnEnd::VerifyFailed ? HexWord(o.verifySum) : ""},
+                               {"errors", "errors", std::to_string(o.errors), true}});
+  if (!Done(o)) fields.push_back({"address", "stopped at", HexWord(static_cast<uint32_t>(o.address))});
+  return fields;
+}
+
+// The burner window's captions as they change, in its language.
+void PrintLabels(MapControls& c) {
+  c.textChanged = [shown = std::map<std::string, std::string, std::less<>>()](Control changed,
+                                                                               std::string_view text) mutable {
     if (changed.window != Burner::BurnDesktop.window) return;
     if (changed.name != Burner::UpdateLabelBurnState.name && changed.name != Burner::UpdateLabelBurnError.name &&
         changed.name != Burner::UpdateLabelBurnTotal.name)
@@ -96,23 +88,66 @@ int Burn(const Arguments& args) {
     last = text;
     std::cout << text << std::endl;
   };
-
-  if (!session.Open("38400,N,8,1")) return PortFailed;
-  const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
-  // A repeating burn ends when the line has no more targets to offer.
-  const bool done = outcome.end == BurnEnd::Finished ||
-                    (o.autoBurn && outcome.good > 0 && outcome.end == BurnEnd::NextNotFound);
-  return done ? Ok : Refused;
 }
 
-int Restart(const Arguments& args) {
-  BurnOptions o;
-  if (!Parse(args, o, true)) return BadUsage;
-  CliSession session(o.port);
-  TargetLists(session.controls, o.target);
-  if (!session.Open("38400,N,8,1")) return PortFailed;
+}  // namespace
+
+int Burn(Parsed& p) {
+  const auto ports = p.Values("port");
+  if (ports.empty()) return p.Usage("--port is required");
+  const auto files = p.Positional();
+  if (files.size() != 1) return p.Usage(files.empty() ? "an image or a script is required" : "one image at a time");
+  const std::string& file = files[0];
+  const auto target = TargetOption(p);
+  if (!target) return ExitUsage;
+  if (!HasEnding(file, "bat") && *target == 0) return p.Usage("--target is required unless FILE is a .bat script");
+  const auto fill = p.Fill();
+  if (!fill) return ExitUsage;
+  const auto trig = p.Hex("trig", 0xFF);
+  if (!trig) return p.Usage("--trig must be a byte in hex, 00 to FF");
+  if (ports.size() > 1) return GangBurn(p);
+
+  CliSession session(ports[0], p.English());
+  Ambrelin& a = session.a;
+  MapControls& c = session.controls;
+  c.SetText(Main::UpdateTextFileName, file);
+  TargetLists(c, *target);
+  c.SetText(Main::UpdateTextTrig, *trig ? TwoHexDigits(static_cast<int>(**trig)) : "");
+  c.SetTicked(Main::UpdateOptionFull0x00, *fill == 0x00);
+  c.SetTicked(Main::UpdateOptionFull0xff, *fill == 0xFF);
+  c.SetTicked(Main::UpdateCheckAutoBurn, p.Set("auto"));
+  c.SetTicked(Main::UpdateCheckAutoReboot, p.Set("reboot"));
+  c.SetTicked(Burner::UpdateCheckVerOld, p.Set("old"));
+
+  Reporter reporter(p, "burn " + ports[0], a);
+  if (reporter.mode == Reporter::Mode::Verbose) PrintLabels(c);
+  if (!session.Open("38400,N,8,1")) return ExitPort;
+  if (p.Set("log")) {
+    const std::string log = p.Value("log");
+    a.targetBurned = [&session, log](const BurnOutcome& o) {
+      const ProductionRecord record{std::time(nullptr), HostName(), session.portText, session.Adapter(), o};
+      if (!AppendLine(log, ProductionLogLine(record))) std::cerr << "cannot write the production log " << log << '\n';
+    };
+  }
+  OnInterrupt([&a] {
+    if (a.job == Job::Burn) UpdateButtonUpdate_Click(a);
+  });
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
+  const int exit = WasInterrupted() ? static_cast<int>(ExitStopped) : ExitOf(outcome);
+  reporter.Summary(BurnSummary(outcome, exit));
+  return exit;
+}
+
+int Restart(Parsed& p) {
+  if (!p.Set("port")) return p.Usage("--port is required");
+  const auto target = TargetOption(p);
+  if (!target) return ExitUsage;
+  if (*target == 0) return p.Usage("--target is required");
+  CliSession session(p.Value("port"), p.English());
+  TargetLists(session.controls, *target);
+  if (!session.Open("38400,N,8,1")) return ExitPort;
   UpdateButtonRestart_Click(session.a);
   // The request leaves before the port is let go.
   session.a.pump.WaitUntil(session.a.pump.Now() + 0.1, [] { return false; });
-  return Ok;
+  return ExitOk;
 }

@@ -32,13 +32,17 @@ std::string Hex(std::span<const uint8_t> bytes) {
   return text;
 }
 
-CliSession::CliSession(const std::string& text)
+CliSession::CliSession(const std::string& text, bool english)
     : portText(text),
       number(ComArgument(text)),
       port(number ? static_cast<SettingsStore&>(stored) : named),
       a{controls, port, pump, dialogs, stored, DataFolder()} {
   ConnectPort(a);
+  a.Language = english ? 1 : 0;
 }
+
+// Known once the port has been opened: opening lists the ports.
+std::string CliSession::Adapter() { return port.Identity(number.value_or(1)); }
 
 bool CliSession::Open(std::string_view settings) {
   if (port.Open(number.value_or(1), settings)) return true;

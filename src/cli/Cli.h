@@ -1,9 +1,15 @@
 #pragma once
-// What the verbs of ambrelin-cli share: exit codes, messages on stderr, and
-// the program's logic over a port named on the command line.
+// What the verbs of ambrelin-cli share: the exit codes, the options and their
+// parser, how a job's progress and summary are shown, and the program's logic
+// over a port named on the command line.
+#include <QCommandLineParser>
+#include <cstdint>
+#include <functional>
+#include <iostream>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Ambrelin.h"
@@ -11,7 +17,19 @@
 #include "app/QtPlatform.h"
 #include "link/QtSerialPort.h"
 
-enum Exit { Ok = 0, Refused = 1, PortFailed = 2, BadUsage = 64 };
+// What a run of a verb came to; the README lists them.
+enum Exit {
+  ExitOk = 0,
+  ExitFailed = 1,      // any other failure, the program's message on stderr
+  ExitPort = 2,        // the port cannot be opened (or will not take the speed)
+  ExitNoTarget = 3,    // no unit answered
+  ExitOtherChip = 4,   // a later unit is another chip than the first
+  ExitImage = 5,       // the image or script cannot be loaded, or is too large
+  ExitJob = 6,         // erase, write or verify failed: the unit is not good
+  ExitPortLost = 7,    // the port went away during the job
+  ExitUsage = 64,
+  ExitStopped = 130,   // Ctrl-C or SIGTERM, the job stopped as its button would
+};
 
 // Messages go to stderr; what a verb did is its outcome's to say.
 struct CliDialogs : Dialogs {
@@ -38,9 +56,11 @@ std::string Hex(std::span<const uint8_t> bytes);
 
 // The logic over "COMn" or a device path, headless, its port connected.
 struct CliSession {
-  explicit CliSession(const std::string& portText);
+  explicit CliSession(const std::string& portText, bool english = false);
   // Opens the port; says why on stderr when it cannot.
   bool Open(std::string_view settings);
+  // The adapter's identity, as the port list shows it.
+  std::string Adapter();
 
   std::string portText;
   std::optional<int> number;
@@ -53,16 +73,95 @@ struct CliSession {
   Ambrelin a;
 };
 
-using Arguments = std::vector<std::string>;
-int Ports(const Arguments&);
-int Pin(const Arguments&);
-int Send(const Arguments&);
-int Font(const Arguments&);
-int Image(const Arguments&);
-int Hex2Tot(const Arguments&);
-int Dump(const Arguments&);
-int Burn(const Arguments&);
-int Restart(const Arguments&);
-int HdmiDump(const Arguments&);
-int Batch(const Arguments&);
-int DspDownload(const Arguments&);
+// One option of a verb: its name, the value it takes (empty for a switch),
+// what it does and its default (empty for none).
+struct OptionSpec {
+  std::string_view name, value, help, fallback;
+};
+
+struct Parsed;
+struct VerbSpec {
+  std::string_view name;
+  std::string_view summary;      // the one line of `ambrelin-cli --help`
+  std::string_view arguments;    // the positional arguments, as the usage shows them
+  std::string_view description;  // what `VERB --help` says first
+  std::vector<OptionSpec> options;
+  int (*run)(Parsed&);
+};
+
+// A verb's command line, read by Qt's parser against its spec.
+struct Parsed {
+  const VerbSpec& verb;
+  std::vector<std::string> args;  // as given, for a run that passes them on
+  QCommandLineParser parser;
+
+  bool Has(std::string_view option) const;
+  bool Set(std::string_view option) const;
+  // The option's value, or its default.
+  std::string Value(std::string_view option) const;
+  std::vector<std::string> Values(std::string_view option) const;
+  std::vector<std::string> Positional() const;
+  // A hexadecimal option up to `most`, never octal; nothing when unset. A
+  // value that is no such number is a usage error, said at once.
+  std::optional<std::optional<uint32_t>> Hex(std::string_view option, uint32_t most) const;
+  // "VERB: what was wrong" and where the help is; gives BadUsage.
+  int Usage(std::string_view what) const;
+  // --lang en
+  bool English() const;
+  // --fill 00 or ff, in any case; nothing (and said) for another value.
+  std::optional<uint8_t> Fill() const;
+};
+
+std::string VerbHelp(const VerbSpec&);
+// Parses the arguments after the verb and runs it; --help prints its help.
+int RunVerb(const VerbSpec&, const std::vector<std::string>& args);
+
+// How a job is shown while it runs and when it ends: on a terminal one status
+// line rewritten in place, otherwise a line per phase; --verbose every label
+// as it changes, --quiet only the summary, --json only the summary as JSON.
+// A gang burn's units report to their parent in JSON lines (--machine).
+struct Reporter {
+  enum class Mode { Live, Phases, Verbose, Quiet, Json, Machine };
+  Reporter(const Parsed&, std::string what, Ambrelin&);
+  ~Reporter();
+
+  // A job's summary: fields in order, each with the label the line shows.
+  struct Field {
+    std::string key, label, text;
+    bool number = false;
+    std::string unit = "";  // after the text on the line, as " s"
+  };
+  void Summary(std::vector<Field> fields);
+
+  Mode mode;
+  std::string what;  // "burn /dev/ttyUSB0"
+  // Where the summary line goes: stderr for a verb whose output is its data.
+  std::ostream* lineOut;
+  Ambrelin& a;
+  double started, programStarted = 0;
+  std::optional<Phase> phase;
+  bool live = false;  // a status line stands unfinished on the terminal
+
+ private:
+  void Show(const Progress&);
+};
+
+// Runs `stop` in the event loop when Ctrl-C or SIGTERM arrives, the way the
+// stop button would; `WasInterrupted()` tells whether one came.
+void OnInterrupt(std::function<void()> stop);
+bool WasInterrupted();
+
+extern const std::vector<VerbSpec> Verbs;
+int Ports(Parsed&);
+int Pin(Parsed&);
+int Send(Parsed&);
+int Font(Parsed&);
+int Image(Parsed&);
+int Hex2Tot(Parsed&);
+int Dump(Parsed&);
+int Burn(Parsed&);
+int GangBurn(Parsed&);
+int Restart(Parsed&);
+int HdmiDump(Parsed&);
+int Batch(Parsed&);
+int DspDownload(Parsed&);

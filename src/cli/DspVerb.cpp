@@ -1,7 +1,9 @@
 // The DSP flash download from the command line: the images loaded as the
-// decoder window loads them, the same job, its labels printed as they change.
+// decoder window loads them, the same job, its progress and summary shown.
 #include <iostream>
 
+#include "app/Job.h"
+#include "burner/ProductionLog.h"
 #include "cli/Cli.h"
 #include "dspflash/FlashDownload.h"
 #include "dspflash/FlashFile.h"
@@ -24,28 +26,64 @@ bool Opened(CliSession& session, std::optional<Loaded> (*open)(Ambrelin&, const 
   return false;
 }
 
+std::string_view ResultOf(DownloadEnd end) {
+  switch (end) {
+    case DownloadEnd::Done: return "done";
+    case DownloadEnd::Stopped: return "stopped";
+    case DownloadEnd::Busy: return "busy";
+    case DownloadEnd::NotFound: return "not found";
+    case DownloadEnd::EraseNoResponse: return "erase unanswered";
+    case DownloadEnd::WriteNoResponse: return "write unanswered";
+    case DownloadEnd::PortLost: return "port lost";
+    case DownloadEnd::BaudRefused: return "port refuses 128000 baud";
+  }
+  return "";
+}
+
+int ExitOf(DownloadEnd end) {
+  switch (end) {
+    case DownloadEnd::Done: return ExitOk;
+    case DownloadEnd::Stopped: return ExitStopped;
+    case DownloadEnd::NotFound: return ExitNoTarget;
+    case DownloadEnd::EraseNoResponse:
+    case DownloadEnd::WriteNoResponse: return ExitJob;
+    case DownloadEnd::PortLost: return ExitPortLost;
+    case DownloadEnd::BaudRefused: return ExitPort;
+    case DownloadEnd::Busy: return ExitFailed;
+  }
+  return ExitFailed;
+}
+
 }  // namespace
 
-int DspDownload(const Arguments& args) {
-  std::string portText;
-  std::vector<std::string> files;
-  for (size_t k = 0; k < args.size(); ++k) {
-    if (args[k] == "--port" && k + 1 < args.size())
-      portText = args[++k];
-    else if (args[k].rfind("--", 0) != 0 && files.size() < 2)
-      files.push_back(args[k]);
-    else
-      return BadUsage;
-  }
-  if (portText.empty() || files.empty()) return BadUsage;
+int DspDownload(Parsed& p) {
+  if (!p.Set("port")) return p.Usage("--port is required");
+  const auto files = p.Positional();
+  if (files.empty() || files.size() > 2) return p.Usage("an Egg image and at most one Flash image");
 
-  CliSession session(portText);
-  session.controls.textChanged = [](Control c, std::string_view text) {
-    for (Control label : Labels)
-      if (c.name == label.name) std::cout << text << std::endl;
-  };
-  if (!Opened(session, OpenEggFile, files[0])) return Refused;
-  if (files.size() == 2 && !Opened(session, OpenFlashFile, files[1])) return Refused;
-  if (!session.Open("38400,N,8,1")) return PortFailed;
-  return AudioFlashDownload_Click(session.a).end == DownloadEnd::Done ? Ok : Refused;
+  CliSession session(p.Value("port"), p.English());
+  Ambrelin& a = session.a;
+  Reporter reporter(p, "dsp-download " + session.portText, a);
+  if (reporter.mode == Reporter::Mode::Verbose)
+    session.controls.textChanged = [](Control c, std::string_view text) {
+      for (Control label : Labels)
+        if (c.name == label.name) std::cout << text << std::endl;
+    };
+  if (!Opened(session, OpenEggFile, files[0])) return ExitImage;
+  if (files.size() == 2 && !Opened(session, OpenFlashFile, files[1])) return ExitImage;
+  if (!session.Open("38400,N,8,1")) return ExitPort;
+  OnInterrupt([&a] {
+    if (a.job == Job::Download) AudioFlashDownload_Click(a);
+  });
+  const DownloadOutcome outcome = AudioFlashDownload_Click(a);
+  const int exit = WasInterrupted() ? static_cast<int>(ExitStopped) : ExitOf(outcome.end);
+  std::vector<Reporter::Field> fields{{"result", "", std::string(ResultOf(outcome.end))},
+                                     {"exit", "", std::to_string(exit), true},
+                                     {"image", "image", files[0]},
+                                     {"image_checksum", "checksum", HexWord(static_cast<uint32_t>(CodeChecksum(a.code, 0, CodeBufferLast)))},
+                                     {"errors", "errors", std::to_string(outcome.errors), true}};
+  if (outcome.end != DownloadEnd::Done)
+    fields.push_back({"address", "stopped at", HexWord(static_cast<uint32_t>(outcome.address))});
+  reporter.Summary(fields);
+  return exit;
 }

@@ -6,52 +6,36 @@
 #include "link/PortMap.h"
 #include "link/TxRx.h"
 
-int Ports(const Arguments& args) {
-  if (!args.empty()) return BadUsage;
+int Ports(Parsed& p) {
+  if (!p.Positional().empty()) return p.Usage("takes no arguments");
   QtSettingsStore settings;
   QtSerialPort port(settings);
   for (const auto& [n, device] : port.Ports())
     std::cout << "COM" << n << '\t' << device << '\t' << port.Identity(n) << (port.Probe(n) ? "" : "\t(not available)")
               << '\n';
-  return Ok;
+  return ExitOk;
 }
 
-int Pin(const Arguments& args) {
-  if (args.empty() || args.size() > 2 || !ComArgument(args[0])) return BadUsage;
+int Pin(Parsed& p) {
+  const auto args = p.Positional();
+  if (args.empty() || args.size() > 2) return p.Usage("COMn and at most one device");
+  if (!ComArgument(args[0])) return p.Usage("'" + args[0] + "' is not COM1 to COM32");
   QtSettingsStore settings;
   settings.Put(PortPinSection, args[0], args.size() == 2 ? args[1] : "");
-  return Ok;
+  return ExitOk;
 }
 
-int Send(const Arguments& args) {
-  std::string portText, address, type, command;
-  bool haveAddress = false, haveType = false, haveCommand = false;
-  double wait = 0.5;
-  for (size_t k = 0; k < args.size(); ++k) {
-    const std::string& arg = args[k];
-    const bool hasValue = k + 1 < args.size();
-    if (arg == "--port" && hasValue) {
-      portText = args[++k];
-    } else if (arg == "--address" && hasValue) {
-      address = args[++k];
-      haveAddress = true;
-    } else if (arg == "--type" && hasValue) {
-      type = args[++k];
-      haveType = true;
-    } else if (arg == "--wait" && hasValue) {
-      char* end = nullptr;
-      wait = std::strtod(args[++k].c_str(), &end);
-      if (*end != '\0' || end == args[k].c_str() || !(wait >= 0)) return BadUsage;
-    } else if (!haveCommand && arg.rfind("--", 0) != 0) {
-      command = arg;
-      haveCommand = true;
-    } else {
-      return BadUsage;
-    }
-  }
-  if (portText.empty() || !haveAddress || !haveCommand) return BadUsage;
+int Send(Parsed& p) {
+  if (!p.Set("port")) return p.Usage("--port is required");
+  if (!p.Set("address")) return p.Usage("--address is required");
+  const auto command = p.Positional();
+  if (command.size() != 1) return p.Usage("one command text, in quotes if it has blanks");
+  char* end = nullptr;
+  const std::string waitText = p.Value("wait");
+  const double wait = std::strtod(waitText.c_str(), &end);
+  if (*end != '\0' || end == waitText.c_str() || !(wait >= 0)) return p.Usage("--wait must be a number of seconds");
 
-  CliSession session(portText);
+  CliSession session(p.Value("port"), p.English());
   Ambrelin& a = session.a;
   // Every reply is shown, not only those a job would hold: this receive path
   // stands in for the connected one, and a lost port stays connected.
@@ -65,11 +49,11 @@ int Send(const Arguments& args) {
     } while (a.link.RxFrameTaken && a.link.RxCount != 0);
   };
 
-  if (!session.Open("38400,N,8,1")) return PortFailed;
-  const bool sent = haveType ? TxByHex2(a, type, address, command) : TxByHex(a, address, command);
-  if (!sent) return Refused;
+  if (!session.Open("38400,N,8,1")) return ExitPort;
+  const std::string address = p.Value("address");
+  const bool sent = p.Set("type") ? TxByHex2(a, p.Value("type"), address, command[0]) : TxByHex(a, address, command[0]);
+  if (!sent) return ExitFailed;
   a.pump.WaitUntil(a.pump.Now() + wait, [&a] { return !a.port.IsOpen(); });
   // A port that went away during the wait has taken the replies with it.
-  return a.port.IsOpen() ? Ok : Refused;
+  return a.port.IsOpen() ? ExitOk : ExitPortLost;
 }
-

@@ -62,9 +62,15 @@ void Info(Ambrelin& a, const std::string& text) { a.controls.SetText(C::AudioFla
 
 std::string At(int32_t address) { return "0x" + HexText(static_cast<uint32_t>(address)); }
 
+void Report(const Downloading& job, Phase phase) {
+  if (job.a.progress)
+    job.a.progress({Job::Download, phase, job.outcome.address, 0, FlashSize - 1, job.outcome.errors});
+}
+
 void CountError(Downloading& job) {
   ++job.outcome.errors;
   job.a.controls.SetText(C::AudioFlashBurnError, "出错:" + NumberText(job.outcome.errors));
+  Report(job, Phase::Program);
 }
 
 bool Sent(const Downloading& job, uint8_t sequence) {
@@ -207,6 +213,7 @@ void ShowProgress(Downloading& job) {
 DownloadEnd Download(Downloading& job) {
   Ambrelin& a = job.a;
   Info(a, "等待: 等待中...");
+  Report(job, Phase::Search);
   const Answer found = Handshake(job);
   if (found != Answer::Done) return Ended(found, DownloadEnd::NotFound);
 
@@ -220,6 +227,7 @@ DownloadEnd Download(Downloading& job) {
     if (const auto end = Write(job)) return *end;
     address += BlockSize;
     ShowProgress(job);
+    Report(job, Phase::Program);
   }
   return DownloadEnd::Done;
 }

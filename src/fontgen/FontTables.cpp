@@ -1,5 +1,7 @@
 #include "fontgen/FontTables.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Glyph {
@@ -113,4 +115,13 @@ std::string_view LitSegments(LedDisplay display, int code) {
   if (code < FirstCode || code > LastCode) return {};
   const Glyph& glyph = Glyphs[code - FirstCode];
   return display == LedDisplay::Seg7 ? glyph.seg7 : display == LedDisplay::Seg14 ? glyph.seg14 : glyph.seg16;
+}
+
+std::string SegmentLetters(LedDisplay display) {
+  std::string letters;
+  for (int code = FirstCode; code <= LastCode; ++code)
+    for (char c : LitSegments(display, code))
+      if (letters.find(c) == std::string::npos) letters += c;
+  std::sort(letters.begin(), letters.end());
+  return letters;
 }

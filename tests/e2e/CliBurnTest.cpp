@@ -1,11 +1,12 @@
-// ambrelin-cli burn and restart against ambrelin-unit's boot program over a
-// real pseudo-terminal, the flash the unit ends with compared with the image.
+// ambrelin-cli burn against ambrelin-unit's boot program over real
+// pseudo-terminals: the flash the unit ends with, the exit code of each way a
+// burn can fail, the summary, the production log, Ctrl-C and a gang.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <csignal>
 #include <fstream>
-#include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "RunCli.h"
@@ -15,10 +16,9 @@ namespace {
 // One unit per test, so each starts with an erased flash; its flash is
 // written out when it stops.
 struct Unit {
-  std::string flash = ::testing::TempDir() + "flash-" + std::to_string(getpid()) + "-";
+  std::string flash = ::testing::TempDir() + "flash-" + std::to_string(getpid()) + "-" + std::to_string(rand()) + "-";
   UnitProcess process;
   std::string& device = process.device;
-  std::string& log = process.log;
 
   explicit Unit(std::vector<std::string> options) : process(WithFlash(std::move(options), flash)) {}
   static std::vector<std::string> WithFlash(std::vector<std::string> options, const std::string& flash) {
@@ -32,57 +32,55 @@ struct Unit {
   }
 };
 
-// The sample shipped in the repository, found from this file's own place.
-std::string Sample() {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "samples/front-panel.hex").string();
-}
-
 // The sample's bytes as the HEX text gives them, the rest 0xFF.
 std::string SampleImage() {
   std::string image(0x10000, '\xFF');
   std::ifstream in(Sample());
-  std::string line;
-  while (std::getline(in, line)) {
+  for (std::string line; std::getline(in, line) && line.substr(7, 2) == "00";) {
     const int count = std::stoi(line.substr(1, 2), nullptr, 16);
     const int address = std::stoi(line.substr(3, 4), nullptr, 16);
-    if (line.substr(7, 2) != "00") break;
     for (int k = 0; k < count; ++k)
-      image[static_cast<size_t>(address + k)] = static_cast<char>(std::stoi(line.substr(9 + 2 * k, 2), nullptr, 16));
+      image[size_t(address + k)] = static_cast<char>(std::stoi(line.substr(9 + 2 * k, 2), nullptr, 16));
   }
   return image;
 }
 
-TEST(CliBurn, SampleImageVerifiesOnA512ByteBlockChip) {
+TEST(CliBurn, SampleVerifiesAndTheSummaryTellsIt) {
   Unit unit({"--chip", "0832"});
-  ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u);
-  const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "1", "--lang", "en", "--reboot", Sample()});
+  const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "1", "--reboot", "--json", Sample()});
   EXPECT_EQ(run.status, 0) << run.out << run.err;
-  for (const char* text : {"State: Find...", "State: Start", "Del  : Del Ok", "Burn : Burn Ok", "State: Check Ok",
-                           "Total: 1", "State: Finish"})
-    EXPECT_NE(run.out.find(std::string(text) + "\n"), std::string::npos) << text << "\n" << run.out;
+  EXPECT_EQ(run.out.rfind("{\"what\":\"burn " + unit.device + "\",\"result\":\"done\",\"exit\":0,\"verified\":1,"
+                          "\"chip_id\":\"0x0832\",\"chip\":\"Redido T89C64SB\",\"image\":\"" + Sample() +
+                          "\",\"image_checksum\":\"0x",
+                          0),
+            0u)
+      << run.out;
+  EXPECT_EQ(Count(run.out, "\n"), 1u) << "one JSON object and nothing else";
   const std::string flash = unit.Stop(1);
   ASSERT_EQ(flash.size(), 0x10000u);
-  const std::string image = SampleImage();
-  EXPECT_TRUE(flash.compare(1024, std::string::npos, image, 1024) == 0) << "the flash holds the image";
+  EXPECT_TRUE(flash.compare(1024, std::string::npos, SampleImage(), 1024) == 0) << "the flash holds the image";
   EXPECT_EQ(flash.substr(0, 1024), std::string(1024, '\xFF')) << "below chip start nothing is written";
-  EXPECT_NE(Slurp(unit.log).find("rx 55 00 01 56"), std::string::npos);
+  EXPECT_NE(Slurp(unit.process.log).find("rx 55 00 01 56 01 04 00 01 00 00 5C AA"), std::string::npos);
 }
 
-TEST(CliBurn, RefusingUnitFailsInChinese) {
-  Unit unit({"--chip", "0003", "--boot-refuse", "1", "--no-wire"});
-  const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "2", Sample()});
-  EXPECT_EQ(run.status, 1) << run.out;
-  EXPECT_NE(run.out.find("删除: 错误\n"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("出错: 100\n"), std::string::npos) << run.out;
-}
-
-TEST(CliBurn, OversizedImageAndBadUsage) {
-  Unit unit({"--chip", "0101", "--no-wire"});
-  const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "1", Sample()});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.out.find("检测:版本错\n"), std::string::npos) << run.out;
-  EXPECT_EQ(RunCli({"burn", "--port", unit.device, Sample()}).status, 64) << "a target or a script";
-  EXPECT_EQ(RunCli({"burn", "--port", unit.device, "--target", "7", Sample()}).status, 64);
+TEST(CliBurn, EachFailureHasItsExitCode) {
+  const struct {
+    std::vector<std::string> unit, args;
+    int exit;
+    std::string summary;
+  } cases[] = {
+      {{"--chip", "0101", "--no-wire"}, {"--target", "1", Sample()}, 5, "image too large"},
+      {{"--chip", "0003", "--no-wire", "--boot-refuse", "1"}, {"--target", "2", Sample()}, 6, "erase failed"},
+      {{"--chip", "0003", "--no-wire"}, {"--target", "1", TempFile("bad.hex", ":0100000000FE\r\n")}, 5, "image error"},
+  };
+  for (const auto& c : cases) {
+    Unit unit(c.unit);
+    std::vector<std::string> args{"burn", "--port", unit.device, "--quiet"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, c.exit) << c.summary << run.err;
+    EXPECT_EQ(run.out.rfind("burn " + unit.device + ": " + c.summary + ",", 0), 0u) << run.out;
+  }
   EXPECT_EQ(RunCli({"burn", "--port", "/dev/no-such-port", "--target", "1", Sample()}).status, 2);
 }
 
@@ -90,7 +88,50 @@ TEST(CliBurn, RestartRequest) {
   Unit unit({"--no-wire"});
   EXPECT_EQ(RunCli({"restart", "--port", unit.device, "--target", "3"}).status, 0);
   unit.Stop(0);
-  EXPECT_NE(Slurp(unit.log).find("rx 55 00 03 58 01 04 00 00 00 01 5E AA"), std::string::npos) << Slurp(unit.log);
+  EXPECT_NE(Slurp(unit.process.log).find("rx 55 00 03 58 01 04 00 00 00 01 5E AA"), std::string::npos);
+}
+
+TEST(CliBurn, TwoProcessesShareOneLogAndCtrlCStopsEachCleanly) {
+  // Both burn unit after unit until stopped: many lines, written at once.
+  const std::string log = ::testing::TempDir() + "production-" + std::to_string(getpid()) + ".log";
+  std::remove(log.c_str());
+  Unit first({"--chip", "0101", "--no-wire"}), second({"--chip", "0101", "--no-wire"});
+  const std::string image = TempFile("small.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
+  CliProcess a({"burn", "--port", first.device, "--target", "1", "--auto", "--log", log, image});
+  CliProcess b({"burn", "--port", second.device, "--target", "1", "--auto", "--log", log, image});
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  kill(a.pid, SIGINT);
+  kill(b.pid, SIGTERM);
+  EXPECT_EQ(a.Wait(), 130) << Slurp(a.out);
+  EXPECT_EQ(b.Wait(), 130) << Slurp(b.out);
+  EXPECT_NE(Slurp(a.out).find(": stopped, verified "), std::string::npos) << Slurp(a.out);
+
+  const auto lines = Lines(Slurp(log));
+  ASSERT_GT(lines.size(), 4u);
+  size_t verified = 0, stopped = 0;
+  for (const std::string& line : lines) {
+    ASSERT_TRUE(line.starts_with("{\"time\":\"20") && line.ends_with("\"version\":\"0.1\"}")) << line;
+    EXPECT_EQ(Count(line, "\"result\":"), 1u) << line;
+    verified += line.find("\"result\":\"verified\"") != std::string::npos;
+    stopped += line.find("\"result\":\"stopped\"") != std::string::npos;
+  }
+  EXPECT_EQ(stopped, 2u) << "each process logs where it stopped";
+  EXPECT_EQ(verified, lines.size() - 2);
+  EXPECT_NE(lines[0].find("\"target\":1,\"chip_id\":\"0x0101\",\"chip\":\"Stc 89C51\""), std::string::npos) << lines[0];
+}
+
+TEST(CliBurn, GangOfThreeWithOneSilentUnit) {
+  const std::string log = ::testing::TempDir() + "gang-" + std::to_string(getpid()) + ".log";
+  std::remove(log.c_str());
+  Unit one({"--chip", "0101", "--no-wire"}), two({"--chip", "0101", "--no-wire"}), silent({"--silent"});
+  const CliRun run = RunCli({"burn", "--port", one.device, "--port", silent.device, "--port", two.device, "--target",
+                             "1", "--log", log, TempFile("gang.hex", ":0400000002004C535B\r\n:00000001FF\r\n")});
+  EXPECT_EQ(run.status, 3) << run.out << run.err;
+  EXPECT_EQ(Count(run.out, "  done  "), 2u) << run.out;
+  EXPECT_EQ(Count(run.out, "  not found  "), 1u) << run.out;
+  const std::string lines = Slurp(log);
+  EXPECT_EQ(Count(lines, "\"result\":\"verified\""), 2u) << lines;
+  EXPECT_EQ(Count(lines, "\"result\":\"not found\""), 1u) << lines;
 }
 
 }  // namespace

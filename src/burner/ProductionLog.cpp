@@ -1,0 +1,78 @@
+#include "burner/ProductionLog.h"
+
+#include <cstdio>
+
+#include "burner/ChipTable.h"
+
+std::string_view BurnResult(BurnEnd end) {
+  switch (end) {
+    case BurnEnd::Finished: return "verified";
+    case BurnEnd::Stopped: return "stopped";
+    case BurnEnd::Busy: return "busy";
+    case BurnEnd::PortClosed: return "port closed";
+    case BurnEnd::PortLost: return "port lost";
+    case BurnEnd::NoTarget: return "no target";
+    case BurnEnd::TrigError: return "pre-trigger error";
+    case BurnEnd::NotFound:
+    case BurnEnd::NextNotFound: return "not found";
+    case BurnEnd::LoadFailed: return "image error";
+    case BurnEnd::TooLarge: return "image too large";
+    case BurnEnd::OtherChip: return "other chip";
+    case BurnEnd::EraseFailed: return "erase failed";
+    case BurnEnd::WriteFailed: return "write failed";
+    case BurnEnd::VerifyFailed: return "verify failed";
+  }
+  return "";
+}
+
+std::string IsoTime(std::time_t time) {
+  std::tm local{};
+  localtime_r(&time, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+  // The zone as ISO 8601's extended form has it: +01:00, not +0100.
+  std::string iso = text;
+  iso.insert(iso.size() - 2, ":");
+  return iso;
+}
+
+std::string JsonText(std::string_view text) {
+  std::string json = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      json += escaped;
+    } else {
+      json += c;
+    }
+  }
+  return json + '"';
+}
+
+std::string HexWord(uint32_t value) {
+  char text[12];
+  std::snprintf(text, sizeof text, "0x%04X", value);
+  return text;
+}
+
+std::string ProductionLogLine(const ProductionRecord& r) {
+  const BurnOutcome& o = r.outcome;
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.1f", o.seconds);
+  std::string line = "{\"time\":" + JsonText(IsoTime(r.time)) + ",\"host\":" + JsonText(r.host) +
+                     ",\"port\":" + JsonText(r.port) + ",\"adapter\":" + JsonText(r.adapter) +
+                     ",\"target\":" + std::to_string(o.target);
+  if (o.identified)
+    line += ",\"chip_id\":" + JsonText(HexWord(o.chipId)) + ",\"chip\":" + JsonText(ChipName(ChipById(o.chipId)));
+  line += ",\"image\":" + JsonText(o.image) + ",\"image_checksum\":" + JsonText(HexWord(static_cast<uint32_t>(o.imageChecksum))) +
+          ",\"result\":" + JsonText(BurnResult(o.end)) + ",\"verify_sum\":" + JsonText(HexWord(o.verifySum)) +
+          ",\"errors\":" + std::to_string(o.errors) + ",\"seconds\":" + seconds +
+          ",\"version\":" + JsonText(ProgramVersion()) + "}";
+  return line;
+}
+
+std::string_view ProgramVersion() { return AMBRELIN_VERSION; }

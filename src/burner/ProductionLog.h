@@ -1,0 +1,30 @@
+#pragma once
+// The production log: a line of JSON for every target a burn is done with,
+// so that a line's records say which unit got which image and how it ended.
+#include <ctime>
+#include <string>
+#include <string_view>
+
+#include "burner/BurnEngine.h"
+
+struct ProductionRecord {
+  std::time_t time = 0;
+  std::string host, port, adapter;  // the adapter's identity, if it gives one
+  BurnOutcome outcome;
+};
+
+// The settings that name the windows' log file.
+inline constexpr std::string_view ProductionSection = "Production", ProductionLogKey = "Log";
+
+// How a burn's end reads in a log or a summary.
+std::string_view BurnResult(BurnEnd);
+// Local time in ISO 8601 with the zone: "2026-12-07T09:30:00+01:00".
+std::string IsoTime(std::time_t);
+// A text as a JSON string, quotes included.
+std::string JsonText(std::string_view);
+// A number as "0x" and four upper-case hex digits.
+std::string HexWord(uint32_t);
+// One JSON object, no line end.
+std::string ProductionLogLine(const ProductionRecord&);
+// The version the program reports.
+std::string_view ProgramVersion();

@@ -1,0 +1,114 @@
+// ambrelin-cli's help, usage errors and the verbs that need no unit.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "RunCli.h"
+#include "fontgen/CharBorn.h"
+
+namespace {
+
+TEST(Cli, HelpVersionAndUsageErrors) {
+  CliRun run = RunCli({"--help"});
+  EXPECT_EQ(run.status, 0);
+  for (const char* verb : {"ports", "pin", "send", "font", "image", "hex2tot", "dump", "burn", "restart", "hdmi-dump",
+                           "batch", "dsp-download"})
+    EXPECT_NE(run.out.find(std::string("\n  ") + verb + " "), std::string::npos) << verb;
+  run = RunCli({"burn", "--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("Usage: ambrelin-cli burn [options] FILE\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("--fill 00|ff  the byte an image leaves where it has none (default: ff)"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(RunCli({"--version"}).out, "ambrelin-cli 0.1\n");
+  FILE* unit = popen(AMBRELIN_UNIT " --help", "r");
+  std::string unitHelp;
+  for (int c; (c = std::fgetc(unit)) != EOF;) unitHelp += static_cast<char>(c);
+  EXPECT_EQ(pclose(unit), 0);
+  for (const char* fault : {"--silent ", "--silent-frames", "--delay", "--split", "--noise", "--dsp-fail", "--dsp-silent",
+                            "--dsp-numbering", "--boot-refuse", "--boot-silent"})
+    EXPECT_NE(unitHelp.find(fault), std::string::npos) << fault;
+
+  // One line that names the fault, one that points to the help.
+  const std::pair<std::vector<std::string>, std::string> bad[] = {
+      {{}, "ambrelin-cli: a verb is required"},
+      {{"launch"}, "ambrelin-cli: no verb 'launch'"},
+      {{"burn", "--port", "COM1", "--target", "7", "x.hex"}, "burn: --target must be 1 to 6"},
+      {{"burn", "--port", "COM1", "x.hex"}, "burn: --target is required unless FILE is a .bat script"},
+      {{"burn", "--port", "COM1", "--target", "1", "--trig", "1FF", "x.hex"}, "burn: --trig must be a byte in hex"},
+      {{"burn", "--port", "COM1", "--target", "1", "--colour", "x.hex"}, "burn: unknown option 'colour'"},
+      {{"image", "x.hex", "--fill", "7"}, "image: --fill must be 00 or ff"},
+      {{"dump", "x.hex", "--last", "lots"}, "dump: --last must be an address in hex"},
+      {{"send", "--port", "COM1", "--address", "1", "--wait", "-1", "00"}, "send: --wait must be a number"},
+      {{"pin", "COM123", "/dev/null"}, "pin: 'COM123' is not COM1 to COM32"},
+      {{"hdmi-dump", "--port", "COM1", "--chip", "8197"}, "hdmi-dump: --chip must be 9880 or 9889"},
+      {{"batch", "--port", "COM1"}, "batch: either --read or --write FILE"},
+      {{"dsp-download", "x.Img"}, "dsp-download: --port is required"},
+      {{"font", "--display", "7", "--order", "AZ"}, "font: 'Z' names no segment of the 7 segment display"},
+  };
+  for (const auto& [args, message] : bad) {
+    run = RunCli(args);
+    EXPECT_EQ(run.status, 64) << message;
+    EXPECT_EQ(run.err.rfind(message, 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("--help'.\n"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "") << message;
+  }
+}
+
+TEST(Cli, FontPrintsTheTableAsBornMakesIt) {
+  CliRun run = RunCli({"font", "--display", "7", "--order", "aglmhcx"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, BornText(LedDisplay::Seg7, FontFormat::Uchar, "AGLMHCX         ", false));
+  // Blanks and dashes leave bits unused.
+  run = RunCli({"font", "--display", "16", "--order", "A-C DEFGHIJKLMXY", "--reverse", "--format", "asm"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, BornText(LedDisplay::Seg16, FontFormat::Asm, "A C DEFGHIJKLMXY", true));
+}
+
+TEST(Cli, ImagesAreDescribedConvertedAndDumped) {
+  const std::string hex = TempFile("cli.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
+  // Addresses are hex, never octal: 0100 is 256.
+  CliRun run = RunCli({"image", hex, "--fill", "00", "--start", "0", "--end", "3"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("\n校验: 0xA1\n长度: 0x3\n调入行数: 1\n"), std::string::npos) << run.out;
+  run = RunCli({"image", hex, "--fill", "FF", "--start", "0100", "--end", "0101", "--lang", "en"});
+  EXPECT_NE(run.out.find("\nSum: 0x1FE\n"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.rfind("Date: 20", 0), 0u) << run.out;
+
+  run = RunCli({"hex2tot", hex});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string tot = ::testing::TempDir() + "cli.Tot";
+  EXPECT_EQ(run.out, tot + "\n");
+  // The Tot carries the whole 64 KiB image, its 0xFF fill included.
+  run = RunCli({"dump", tot, "--fill", "00", "--last", "F"});
+  EXPECT_EQ(run.out,
+            ";    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F \r\n\r\n"
+            "0000:02 00 4C 53 FF FF FF FF FF FF FF FF FF FF FF FF \r\n");
+
+  const std::string egg = TempFile("cli-egg.Img", "00112233\r\n44556677\r\n");
+  const std::string flash = TempFile("cli-flash.Img", "# [000001]\n5a 5b\n");
+  run = RunCli({"image", egg, flash});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, egg + ": 0x8 bytes, 2 lines\n" + flash + ": 2 bytes overwritten, 2 lines\nchecksum 0xFA66\n");
+}
+
+TEST(Cli, BadFilesAreRefusedWithTheLoadersMessage) {
+  const std::string folder = ::testing::TempDir() + "folder.hex";
+  std::filesystem::create_directories(folder);
+  const std::pair<std::string, std::string> refused[] = {
+      {::testing::TempDir() + "absent.hex", "LoadCode_HexFile时, 出错 !\n"},
+      {folder, "LoadCode_HexFile时, 出错 !\n"},
+      {TempFile("corrupt.hex", ":0400000002004C535B\r\n:0400040002004C535B\r\n:00000001FF\r\n"),
+       "LoadCode_HexFile时, 出错 ! 行 2\n"},
+      {TempFile("large.Bin", std::string(0x80001, '\x11')), "LoadCode_BinFile时, 出错 !\n"},
+      {TempFile("short.Img", "0011223\n"), "数据长度出错: 1\n"},
+      {TempFile("notes.xyz", ":00000001FF\n"), "not an image file: " + ::testing::TempDir() + "notes.xyz\n"},
+  };
+  for (const auto& [file, message] : refused) {
+    const CliRun run = RunCli({"image", file});
+    EXPECT_EQ(run.status, 5) << file;
+    EXPECT_EQ(run.err, message) << file;
+    EXPECT_EQ(run.out, "") << file;
+  }
+}
+
+}  // namespace
