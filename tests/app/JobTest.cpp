@@ -2,18 +2,19 @@
 // nothing, and the running job ends as if they had not come.
 #include <optional>
 
+#include "TestApp.h"
 #include "batch/Batch.h"
-#include "burner/BurnRig.h"
+#include "burner/BurnEngine.h"
 #include "dspflash/FlashDownload.h"
 #include "panels/HdmiRegisters.h"
 
 namespace {
 
-struct OneJob : BurnRig {};
+namespace Main = DesktopFormControls;
+using OneJob = AppTest;
 
 TEST_F(OneJob, OtherJobsAreRefusedDuringABurnWait) {
-  Chip(0x0101);
-  File(HexImage("one-job.hex", Bytes(0x1000, 5)));
+  ReadyToBurn(0x0101, HexImage("one-job.hex", Pattern(0x1000, 5)));
   std::optional<DownloadOutcome> download;
   std::optional<DumpResult> dump;
   std::optional<BatchOutcome> batch;
@@ -28,7 +29,7 @@ TEST_F(OneJob, OtherJobsAreRefusedDuringABurnWait) {
   const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
   EXPECT_EQ(outcome.end, BurnEnd::Finished);
   EXPECT_EQ(outcome.verifySum, outcome.imageChecksum);
-  ExpectFlashHoldsImage(1, 0, 0x0FFF);
+  EXPECT_TRUE(FlashHoldsImage(1, 0, 0x0FFF));
   ASSERT_TRUE(download && dump && batch);
   EXPECT_EQ(download->end, DownloadEnd::Busy);
   EXPECT_EQ(dump->end, DumpEnd::Busy);
@@ -42,8 +43,8 @@ TEST_F(OneJob, OtherJobsAreRefusedDuringABurnWait) {
 TEST_F(OneJob, ABurnClickDuringADownloadIsRefusedNotAStop) {
   std::optional<BurnOutcome> burn;
   t.controls.SetText(Main::UpdateLabelBurnTotal, "统计: 7");
-  At(t.link.scheduler, 2.0, [&] { burn = UpdateButtonUpdate_Click(a); });
-  At(t.link.scheduler, 3.0, [&] { AudioFlashDownload_Click(a); });
+  At(2.0, [&] { burn = UpdateButtonUpdate_Click(a); });
+  At(3.0, [&] { AudioFlashDownload_Click(a); });
   const DownloadOutcome outcome = AudioFlashDownload_Click(a);
   ASSERT_TRUE(burn);
   EXPECT_EQ(burn->end, BurnEnd::Busy);

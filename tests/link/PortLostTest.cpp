@@ -34,6 +34,7 @@ TEST(PortLost, EveryJobEndsAtOnceAndThePortOpensAgain) {
        [](TestApp& t) {
          t.controls.SetEntries(Main::UpdateSelectTarget, {"ID = 1"});
          t.controls.SetIndex(Main::UpdateSelectTarget, 0);
+         t.controls.SetTicked(Main::UpdateCheckSound, true);
          UpdateButtonUpdate_Click(t.app);
        },
        Burner::UpdateLabelBurnState, "设置: 没有打开串口"},
@@ -66,6 +67,7 @@ TEST(PortLost, EveryJobEndsAtOnceAndThePortOpensAgain) {
     EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{"串口已断开 !"});
     EXPECT_TRUE(port.dropped.empty()) << "nothing written to the closed port";
     EXPECT_LE(t.dialogs.notices.size(), 1u) << "a word, not one per command";
+    EXPECT_EQ(t.dialogs.played, std::vector<std::string>(job.label.window == "BurnDesktop", "oo.wav"));
     EXPECT_FALSE(a.ComOpen);
     EXPECT_EQ(t.controls.Text(Main::DesktopButtonSelectComSwitch), "打开串口");
     EXPECT_EQ(t.controls.Text(Burner::DesktopButtonSelectComSwitch), "打开串口");

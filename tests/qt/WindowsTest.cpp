@@ -1,0 +1,354 @@
+// Every window offscreen, one test each: the controls under their names and
+// captions, and the user's clicks, keys and drags reaching the logic and the
+// wire. The real port is the command line's end-to-end tests' to try.
+#include <QFile>
+#include <QTabWidget>
+#include <QtTest>
+#include <fstream>
+#include <span>
+
+#include "Fakes.h"
+#include "app/BurnAboutControls.h"
+#include "app/BurnDesktopControls.h"
+#include "app/DesktopFormControls.h"
+#include "app/InfoFormControls.h"
+#include "app/QtControls.h"
+#include "app/Widgets.h"
+#include "app/Windows.h"
+#include "fontgen/CharBorn.h"
+#include "link/ComPort.h"
+#include "panels/DecoderFormControls.h"
+#include "panels/HdmiPanel.h"
+#include "sim/VirtualLink.h"
+
+namespace Main = DesktopFormControls;
+namespace Burner = BurnDesktopControls;
+namespace Decoder = DecoderFormControls;
+namespace Hdmi = HdmiFormControls;
+
+namespace {
+
+// One program's windows over the simulated unit in virtual time.
+struct QtRig {
+  QTemporaryDir folder;
+  QtControls controls;
+  VirtualLink link;
+  FakePort& port = link.port;
+  std::vector<std::vector<uint8_t>>& writes = link.port.writes;
+  RecordedDialogs dialogs;
+  MapSettings settings;
+  int ended = 0;  // times the shutdown ended the program
+  Ambrelin app{controls, link.port, link.pump, dialogs, settings, folder.path().toStdString(), [this] { ++ended; }};
+
+  QtRig() {
+    ConnectPort(app);
+    RegisterWindows(controls, app);
+  }
+  template <typename W>
+  W* Get(Control c) {
+    auto* widget = qobject_cast<W*>(controls.Find(c));
+    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
+    return widget;
+  }
+};
+
+// The data bytes of the last frame written, in groups of two as command texts are written.
+QString Last(QtRig& rig) {
+  if (rig.writes.empty()) return "nothing";
+  QString text;
+  const auto& frame = rig.writes.back();
+  for (size_t i = 6; i + 2 < frame.size(); ++i)
+    text += QString(i > 6 && i % 2 == 0 ? " %1" : "%1").arg(frame[i], 2, 16, QChar('0')).toUpper();
+  return text;
+}
+
+// On a check or option button's own box, not past the end of its caption.
+void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
+
+void Type(QLineEdit* edit, const QString& text) {
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+QStringList Tabs(QTabWidget* table) {
+  QStringList tabs;
+  for (int i = 0; i < table->count(); ++i) tabs << table->tabText(i);
+  return tabs;
+}
+
+struct WindowControls {
+  const char* name;
+  std::span<const Control> all;
+};
+const WindowControls Windows[] = {
+    {"DesktopForm", Main::All},           {"BurnDesktop", Burner::All},        {"BurnAbout", BurnAboutControls::All},
+    {"InfoForm", InfoFormControls::All},  {"DecoderForm", Decoder::All},       {"HdmiForm", Hdmi::All},
+    {"HdmiForm Switch", Hdmi::SwitchPage}, {"HdmiForm Decoder", Hdmi::DecoderPage},
+    {"HdmiForm Transmit", Hdmi::TransmitPage}, {"CharBornForm", CharBornFormControls::All},
+};
+
+}  // namespace
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyControlExistsWithItsCaption_data() {
+    QTest::addColumn<int>("window");
+    for (int i = 0; i < static_cast<int>(std::size(Windows)); ++i) QTest::newRow(Windows[i].name) << i;
+  }
+  void everyControlExistsWithItsCaption() {
+    QFETCH(int, window);
+    QtRig rig;
+    QStringList faults;
+    for (Control c : Windows[window].all) {
+      QWidget* widget = rig.controls.Find(c);
+      const QString name = Qs(c.name);
+      if (!widget) {
+        faults << name + " missing";
+        continue;
+      }
+      const bool isWindow = c.name == c.window;
+      if (isWindow != widget->isWindow()) faults << name + " window or not";
+      if (!isWindow && widget->window()->findChildren<QWidget*>(name).size() != 1) faults << name + " not unique";
+      if (rig.controls.Text(c) != c.caption) faults << name + ": \"" + Qs(rig.controls.Text(c)) + "\"";
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    QVERIFY(rig.writes.empty());
+  }
+
+  void mainWindow() {
+    QtRig rig;
+    rig.port.present = {{3, "/dev/ttyFake3"}, {5, "/dev/ttyFake5"}};
+    rig.port.busy = 5;
+    rig.settings.Put("Debug", "DebugTextC3", "0503 0012 001e");
+    StartUp(rig.app);
+    QVERIFY(rig.controls.Visible(Burner::BurnDesktop) && rig.controls.Visible(Main::DesktopForm));
+    QCOMPARE(rig.Get<QLineEdit>(Main::DebugTextC3)->text(), "0503 0012 001e");
+    QCOMPARE(Tabs(rig.Get<QTabWidget>(Main::MainTable)),
+             (QStringList{"  升  级  ", " 命令调试 ", " 宏 调试  ", "  功  能   ", "  参数一   ", "  参数二   ",
+                          "  设  置  ", "  芯片调试  ", "  工  具   ", " 关  于 "}));
+
+    auto* port = rig.Get<QComboBox>(Main::DesktopSelectComPort);
+    port->showPopup();
+    port->hidePopup();
+    QCOMPARE(port->count(), 1);
+    port->setCurrentIndex(0);
+    QTest::mouseClick(rig.Get<QPushButton>(Main::DesktopButtonSelectComSwitch), Qt::LeftButton);
+    QCOMPARE(rig.port.opened, 3);
+    QVERIFY2(rig.writes.empty(), "nothing is sent when the window opens");
+
+    // A key on a slider sends one command a step.
+    Type(rig.Get<QLineEdit>(Main::Trim1TextAddress), "7");
+    auto* fl = rig.Get<QSlider>(Main::DesktopSliderLevelFl);
+    QTest::keyClick(fl, Qt::Key_Down);
+    QCOMPARE(Last(rig), "0102 0011 00FF");
+    QCOMPARE(rig.writes.back()[2], uint8_t(7));
+    QTest::keyClick(fl, Qt::Key_PageUp);
+    QCOMPARE(rig.Get<QLineEdit>(Main::DesktopTextLevelFl)->text(), "4");
+    QCOMPARE(rig.writes.size(), size_t(2));
+
+    // An input chosen from a list, a debug button.
+    auto* analog = rig.Get<QComboBox>(Main::ControlComboInputAnalog);
+    for (int press = 0; press < 3; ++press) QTest::keyClick(analog, Qt::Key_Down);
+    QCOMPARE(Last(rig), "0201 0001 0003");
+    Type(rig.Get<QLineEdit>(Main::DebugTextAddress4), "4");
+    Type(rig.Get<QLineEdit>(Main::DebugTextD6), "0201 0001 0002");
+    QTest::mouseClick(rig.Get<QPushButton>(Main::DebugButtonD6), Qt::LeftButton);
+    QCOMPARE(Last(rig), "0201 0001 0002");
+    QCOMPARE(rig.writes.back()[2], uint8_t(4));
+
+    // A double-click on the info window's list, on its empty part, clears both lists.
+    rig.controls.SetEntries(Main::UpdateListInfo, {"a", "b"});
+    auto* list = rig.Get<QListWidget>(InfoFormControls::InfoListOutput);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 3));
+    QVERIFY(rig.controls.Entries(Main::UpdateListInfo).empty());
+
+    // Buttons show their window, again after it was closed.
+    for (auto [button, window] : {std::pair{Main::ChipButtonDecoder, Decoder::DecoderForm},
+                                  std::pair{Main::ToolButtonCharBorn, CharBornFormControls::CharBornForm}}) {
+      rig.controls.Window(window.window)->close();
+      QTest::mouseClick(rig.Get<QPushButton>(button), Qt::LeftButton);
+      QVERIFY2(rig.controls.Visible(window), button.name.data());
+    }
+
+    QWidget* form = rig.controls.Window(Main::DesktopForm.window);
+
+    // Closing saves the settings and ends the program.
+    QCOMPARE(rig.ended, 0);
+    form->close();
+    QCOMPARE(rig.ended, 1);
+    QCOMPARE(rig.settings.Get("Debug", "DebugTextD6"), "0201 0001 0002");
+  }
+
+  void burnerWindow() {
+    QtRig rig;
+    const auto click = [&rig](Control c) { rig.Get<QAbstractButton>(c)->click(); };
+    rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
+    click(Burner::DesktopButtonSelectComSwitch);
+    rig.controls.SetText(Burner::UpdateLabelCodeSum, "校验: 0xBEEF");
+    click(Burner::DesktopButtonSelectLanguage);
+    QCOMPARE(rig.app.Language, uint8_t{1});
+    QCOMPARE(rig.Get<QPushButton>(Burner::DesktopButtonSelectComSwitch)->text(), "Close Com");
+    QCOMPARE(rig.Get<QLabel>(Burner::UpdateLabelCodeSum)->text(), "Sum: 0xBEEF");
+    QCOMPARE(rig.Get<QPushButton>(Main::UpdateButtonOpenFile)->text(), "打开文件");  // the main window is not translated
+
+    // Options reach their twins; the old-version box stays on this window.
+    for (Control box : {Burner::UpdateCheckAutoBurn, Burner::UpdateCheckVerOld, Burner::UpdateOptionFull0x00}) click(box);
+    QVERIFY(rig.Get<QCheckBox>(Main::UpdateCheckAutoBurn)->isChecked());
+    QVERIFY(!rig.Get<QCheckBox>(Main::UpdateCheckVerOld)->isChecked());
+    QVERIFY(rig.Get<QRadioButton>(Main::UpdateOptionFull0x00)->isChecked());
+    auto* target = rig.Get<QComboBox>(Burner::UpdateSelectTarget);
+    target->setCurrentIndex(3);
+    emit target->activated(3);
+    QCOMPARE(rig.controls.Index(Main::UpdateSelectTarget), 3);
+    QTest::keyClicks(rig.Get<QLineEdit>(Burner::UpdateTextTrig), "7f");
+    QCOMPARE(rig.controls.Text(Main::UpdateTextTrig), "7f");
+
+    // The buttons run the main window's handlers: here on a closed port.
+    click(Burner::DesktopButtonSelectComSwitch);
+    click(Burner::UpdateButtonUpdate);
+    QCOMPARE(rig.Get<QLabel>(Burner::UpdateLabelBurnState)->text(), "State: Com Error");
+    QCOMPARE(rig.Get<QPushButton>(Burner::UpdateButtonUpdate)->text(), "Start");
+
+    QTest::mouseDClick(rig.Get<QLabel>(Burner::DesktopPicture), Qt::LeftButton);
+    QVERIFY(rig.controls.Visible(BurnAboutControls::BurnAbout));
+    click(BurnAboutControls::BurnAboutButtonOk);
+    QVERIFY(!rig.controls.Visible(BurnAboutControls::BurnAbout));
+    click(Burner::DesktopButtonExit);
+    QCOMPARE(rig.ended, 1);
+    QCOMPARE(rig.settings.Get("System", "Language"), "1");
+  }
+
+  void decoderWindow() {
+    QtRig rig;
+    rig.port.Open(1, "38400,N,8,1");
+    rig.controls.SetVisible(Decoder::DecoderForm, true);
+    QVERIFY(rig.controls.Entries(Decoder::DecoderTable) ==
+            (std::vector<std::string>{"  Main", "Trim", "Tuner", "", "DSP", "DAC", "Tab 5", "Tab 6", "Update"}));
+    const auto click = [&rig](Control c, int page) {
+      rig.controls.SetIndex(Decoder::DecoderTable, page);
+      QTest::mouseClick(rig.Get<QAbstractButton>(c), Qt::LeftButton);
+    };
+    click(Decoder::DecoderOptionModeDolbyD, 0);
+    QCOMPARE(Last(rig), "0301 0000 0061");
+    click(Decoder::DecoderCheckMute, 0);
+    click(Decoder::DecoderCheckMute, 0);
+    QCOMPARE(Last(rig), "0101 0001 0000");
+    click(Decoder::DecoderOptionInputRx0, 0);
+    QVERIFY2(rig.controls.Ticked(Decoder::DecoderOptionModeDolbyD), "each frame is its own group of options");
+    QCOMPARE(rig.writes.size(), size_t(4));
+
+    // The tuner switches bands and shows the frequency, sending nothing.
+    auto* bar = rig.Get<QSlider>(Decoder::DecoderBarTuning);
+    click(Decoder::DecoderOptionAm, 2);
+    QCOMPARE(std::make_tuple(bar->minimum(), bar->value(), bar->maximum()), std::make_tuple(530, 999, 1622));
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(rig.controls.Text(Decoder::DecoderTextTuningFreq), "1004");
+    click(Decoder::DecoderOptionFm, 2);
+    QCOMPARE(rig.controls.Text(Decoder::DecoderTextTuningFreq), "98.00");
+    QCOMPARE(rig.writes.size(), size_t(4));
+
+    // The flash page: open both images and download them.
+    const std::string egg = rig.folder.filePath("a.Img").toStdString(), flash = rig.folder.filePath("b.Img").toStdString();
+    std::ofstream(egg) << "00112233\nAABBCCDD\n";
+    std::ofstream(flash) << "# [000004]\n99\n";
+    rig.dialogs.picks = {egg, flash};
+    click(Decoder::AudioFlashOpenEgg, 8);
+    click(Decoder::AudioFlashOpenFlash, 8);
+    QCOMPARE(rig.Get<QLabel>(Decoder::AudioFlashFlashCodeSize)->text(), "数据长度: 0x5字节");
+    click(Decoder::AudioFlashDownload, 8);
+    QCOMPARE(rig.Get<QLabel>(Decoder::AudioFlashBurnInfo)->text(), "烧录: 完成");
+    QVERIFY(rig.link.unit.dsp.flash == rig.app.code.Buffer);
+  }
+
+  void hdmiWindow() {
+    QtRig rig;
+    rig.port.Open(1, "38400,N,8,1");
+    QWidget* form = rig.controls.Window(Hdmi::HdmiForm.window);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QCOMPARE(Tabs(rig.Get<QTabWidget>(Hdmi::HdmiTable)),
+             (QStringList{" Main ", "Switch", "Decoder", "Transmit", "Tab4", "Tab 5", "Tab 6", "Tab 7"}));
+    rig.Get<QLineEdit>(Hdmi::HdmiTextAddress)->setText("5");
+    QStringList faults;
+    for (std::span<const HdmiCommand> table : {std::span<const HdmiCommand>(HdmiCommands::Buttons),
+                                               std::span<const HdmiCommand>(HdmiCommands::Options)})
+      for (const HdmiCommand& entry : table) {
+        Click(rig.Get<QAbstractButton>(entry.control));
+        if (Last(rig) != Qs(entry.command).toUpper() || rig.writes.back()[2] != 5) faults << Qs(entry.control.name);
+      }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    rig.writes.clear();
+
+    // A double-click through the window system, as a user's, on an option that sends again.
+    auto* input = rig.Get<QRadioButton>(Hdmi::HdmiOptionInput2);
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, input->mapTo(form, QPoint(6, input->height() / 2)));
+    QCOMPARE(rig.writes.size(), size_t(2));
+    auto* step = rig.Get<QLineEdit>(Hdmi::HdmiTextHdmiStep);
+    step->setText("0A");
+    QTest::mouseDClick(step, Qt::LeftButton);
+    QCOMPARE(Last(rig), "0500 0000 000A");
+
+    // The register pages: a label reads on a left click only, a switch box writes what is typed.
+    rig.Get<QTabWidget>(Hdmi::HdmiTable)->setCurrentIndex(3);
+    rig.writes.clear();
+    QTest::mouseClick(rig.Get<QLabel>(Hdmi::Ad9889Labelaf), Qt::LeftButton);
+    QTest::mouseClick(rig.Get<QLabel>(Hdmi::Ad9889Labelaf), Qt::RightButton);
+    QTest::mouseClick(rig.Get<QLabel>(Hdmi::Ad9889LabelafBit7), Qt::LeftButton);
+    QCOMPARE(rig.writes.size(), size_t(1));
+    QCOMPARE(Last(rig), "0500 0030 AF00");
+    Click(rig.Get<QCheckBox>(Hdmi::Ad9889CheckPower));
+    QCOMPARE(Last(rig), "0500 0031 4110");
+    rig.Get<QTabWidget>(Hdmi::HdmiTable)->setCurrentIndex(1);
+    auto* box = rig.Get<QLineEdit>(Hdmi::Ad8197Text00);
+    box->setText("3C");
+    QTest::mouseDClick(box, Qt::LeftButton);
+    QCOMPARE(Last(rig), "0500 0011 003C");
+
+    // The answers to all that are off the line before the dump starts.
+    rig.link.pump.WaitUntil(rig.link.pump.Now() + 1, [] { return false; });
+    rig.writes.clear();
+    rig.Get<QTabWidget>(Hdmi::HdmiTable)->setCurrentIndex(3);
+    QTest::mouseClick(rig.Get<QPushButton>(Hdmi::Ad9889CommandReadReg), Qt::LeftButton);
+    QCOMPARE(rig.writes.size(), size_t(256));
+    QCOMPARE(rig.app.code.Buffer[0x41], uint8_t(0x10));
+    rig.Get<QTabWidget>(Hdmi::HdmiTable)->setCurrentIndex(2);
+    QTest::mouseClick(rig.Get<QPushButton>(Hdmi::Ad9880CommandReadReg), Qt::LeftButton);
+    QCOMPARE(Last(rig), "0500 0020 FF00");
+  }
+
+  void charBornWindow() {
+    // The drawings come from the program's folder.
+    const QString drawing = QCoreApplication::applicationDirPath() + "/Led7.Bmp";
+    QFile::remove(drawing);
+    QVERIFY(QFile::copy(QFileInfo(__FILE__).dir().filePath("../../assets/Led7.Bmp"), drawing));
+    QtRig rig;
+    namespace C = CharBornFormControls;
+    rig.controls.SetVisible(C::CharBornForm, true);
+    QVERIFY(rig.controls.Ticked(C::CharOption14) && rig.controls.Ticked(C::CharOptionUchar));
+    // A box keeps one letter of what is typed.
+    const char* typed[] = {"a", "b", "c", "d", "e", "f", "g", "hz", "i", "j", "k", "l", "m", "n", "x", "y"};
+    for (size_t k = 0; k < 16; ++k) QTest::keyClicks(rig.Get<QLineEdit>(OrderBoxes[k]), typed[k]);
+    QTest::mouseClick(rig.Get<QPushButton>(C::CharButtonBorn), Qt::LeftButton);
+    QCOMPARE(rig.Get<QPlainTextEdit>(C::CharTextCode)->toPlainText(),
+             Qs(BornText(LedDisplay::Seg14, FontFormat::Uchar, "ABCDEFGHIJKLMNXY", false)).replace("\r\n", "\n"));
+
+    // Display type and format are two groups; seven segments take the high row out of use.
+    Click(rig.Get<QRadioButton>(C::CharOption7));
+    Click(rig.Get<QRadioButton>(C::CharOptionAsm));
+    Click(rig.Get<QCheckBox>(C::CharCheckCode));
+    QVERIFY(rig.controls.Ticked(C::CharOptionAsm) && !rig.controls.Ticked(C::CharOption14));
+    QCOMPARE(rig.Get<QLabel>(C::CharPicture)->pixmap().size(), QSize(100, 170));
+    const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
+    QVERIFY(!rig.controls.Enabled(OrderBoxes[8]) && rig.controls.Enabled(OrderBoxes[7]));
+    QCOMPARE(rig.Get<QLineEdit>(OrderBoxes[15])->palette().color(QPalette::Disabled, QPalette::Base), menu);
+    Click(rig.Get<QRadioButton>(C::CharOption16));
+    QVERIFY2(rig.Get<QLabel>(C::CharPicture)->pixmap().isNull(), "a missing drawing shows nothing");
+    QFile::remove(drawing);
+  }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "WindowsTest.moc"
