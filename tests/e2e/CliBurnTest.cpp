@@ -13,25 +13,6 @@
 
 namespace {
 
-// One unit per test, so each starts with an erased flash; its flash is
-// written out when it stops.
-struct Unit {
-  std::string flash = ::testing::TempDir() + "flash-" + std::to_string(getpid()) + "-" + std::to_string(rand()) + "-";
-  UnitProcess process;
-  std::string& device = process.device;
-
-  explicit Unit(std::vector<std::string> options) : process(WithFlash(std::move(options), flash)) {}
-  static std::vector<std::string> WithFlash(std::vector<std::string> options, const std::string& flash) {
-    options.insert(options.begin(), {"--quiet", "--log", "--boot-flash", flash});
-    return options;
-  }
-  // Stops the unit and returns the flash of the target.
-  std::string Stop(int target) {
-    process.Stop();
-    return Slurp(flash + std::to_string(target) + ".bin");
-  }
-};
-
 // The sample's bytes as the HEX text gives them, the rest 0xFF.
 std::string SampleImage() {
   std::string image(0x10000, '\xFF');
@@ -46,7 +27,8 @@ std::string SampleImage() {
 }
 
 TEST(CliBurn, SampleVerifiesAndTheSummaryTellsIt) {
-  Unit unit({"--chip", "0832"});
+  const std::string flash = ::testing::TempDir() + "flash-sample-";
+  UnitProcess unit({"--quiet", "--log", "--chip", "0832", "--boot-flash", flash});
   const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "1", "--reboot", "--json", Sample()});
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_EQ(run.out.rfind("{\"what\":\"burn " + unit.device + "\",\"result\":\"done\",\"exit\":0,\"verified\":1,"
@@ -56,11 +38,12 @@ TEST(CliBurn, SampleVerifiesAndTheSummaryTellsIt) {
             0u)
       << run.out;
   EXPECT_EQ(Count(run.out, "\n"), 1u) << "one JSON object and nothing else";
-  const std::string flash = unit.Stop(1);
-  ASSERT_EQ(flash.size(), 0x10000u);
-  EXPECT_TRUE(flash.compare(1024, std::string::npos, SampleImage(), 1024) == 0) << "the flash holds the image";
-  EXPECT_EQ(flash.substr(0, 1024), std::string(1024, '\xFF')) << "below chip start nothing is written";
-  EXPECT_NE(Slurp(unit.process.log).find("rx 55 00 01 56 01 04 00 01 00 00 5C AA"), std::string::npos);
+  unit.Stop();
+  const std::string written = Slurp(flash + "1.bin");
+  ASSERT_EQ(written.size(), 0x10000u);
+  EXPECT_TRUE(written.compare(1024, std::string::npos, SampleImage(), 1024) == 0) << "the flash holds the image";
+  EXPECT_EQ(written.substr(0, 1024), std::string(1024, '\xFF')) << "below chip start nothing is written";
+  EXPECT_NE(Slurp(unit.log).find("rx 55 00 01 56 01 04 00 01 00 00 5C AA"), std::string::npos);
 }
 
 TEST(CliBurn, EachFailureHasItsExitCode) {
@@ -74,7 +57,7 @@ TEST(CliBurn, EachFailureHasItsExitCode) {
       {{"--chip", "0003", "--no-wire"}, {"--target", "1", TempFile("bad.hex", ":0100000000FE\r\n")}, 5, "image error"},
   };
   for (const auto& c : cases) {
-    Unit unit(c.unit);
+    UnitProcess unit(c.unit);
     std::vector<std::string> args{"burn", "--port", unit.device, "--quiet"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     const CliRun run = RunCli(args);
@@ -85,17 +68,17 @@ TEST(CliBurn, EachFailureHasItsExitCode) {
 }
 
 TEST(CliBurn, RestartRequest) {
-  Unit unit({"--no-wire"});
+  UnitProcess unit({"--quiet", "--log", "--no-wire"});
   EXPECT_EQ(RunCli({"restart", "--port", unit.device, "--target", "3"}).status, 0);
-  unit.Stop(0);
-  EXPECT_NE(Slurp(unit.process.log).find("rx 55 00 03 58 01 04 00 00 00 01 5E AA"), std::string::npos);
+  unit.Stop();
+  EXPECT_NE(Slurp(unit.log).find("rx 55 00 03 58 01 04 00 00 00 01 5E AA"), std::string::npos);
 }
 
 TEST(CliBurn, TwoProcessesShareOneLogAndCtrlCStopsEachCleanly) {
   // Both burn unit after unit until stopped: many lines, written at once.
   const std::string log = ::testing::TempDir() + "production-" + std::to_string(getpid()) + ".log";
   std::remove(log.c_str());
-  Unit first({"--chip", "0101", "--no-wire"}), second({"--chip", "0101", "--no-wire"});
+  UnitProcess first({"--chip", "0101", "--no-wire"}), second({"--chip", "0101", "--no-wire"});
   const std::string image = TempFile("small.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
   CliProcess a({"burn", "--port", first.device, "--target", "1", "--auto", "--log", log, image});
   CliProcess b({"burn", "--port", second.device, "--target", "1", "--auto", "--log", log, image});
@@ -123,7 +106,7 @@ TEST(CliBurn, TwoProcessesShareOneLogAndCtrlCStopsEachCleanly) {
 TEST(CliBurn, GangOfThreeWithOneSilentUnit) {
   const std::string log = ::testing::TempDir() + "gang-" + std::to_string(getpid()) + ".log";
   std::remove(log.c_str());
-  Unit one({"--chip", "0101", "--no-wire"}), two({"--chip", "0101", "--no-wire"}), silent({"--silent"});
+  UnitProcess one({"--chip", "0101", "--no-wire"}), two({"--chip", "0101", "--no-wire"}), silent({"--silent"});
   const CliRun run = RunCli({"burn", "--port", one.device, "--port", silent.device, "--port", two.device, "--target",
                              "1", "--log", log, TempFile("gang.hex", ":0400000002004C535B\r\n:00000001FF\r\n")});
   EXPECT_EQ(run.status, 3) << run.out << run.err;

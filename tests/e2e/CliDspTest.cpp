@@ -2,33 +2,11 @@
 // pseudo-terminal: the whole 512 KiB at 128,000 baud, in real time.
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "RunCli.h"
 
 namespace {
-
-// One unit for one test, with its own knobs; its flash is written out when it ends.
-struct DspUnit {
-  std::string flashPath = ::testing::TempDir() + "dsp-flash-" + std::to_string(getpid()) + ".bin";
-  UnitProcess process;
-  std::string& device = process.device;
-
-  explicit DspUnit(std::vector<std::string> knobs) : process(WithFlash(std::move(knobs), flashPath)) {}
-  static std::vector<std::string> WithFlash(std::vector<std::string> knobs, const std::string& flash) {
-    knobs.insert(knobs.begin(), {"--quiet", "--dsp-flash", flash});
-    return knobs;
-  }
-  // Ends the unit and gives its flash.
-  std::string Flash() {
-    process.Stop();
-    return Slurp(flashPath);
-  }
-};
 
 TEST(CliDsp, WholeImageCrossesANoisyLineAndLandsByteForByte) {
   // Egg: 2,000 lines of a counting pattern; Flash: a patch inside it and one at the very end.
@@ -46,7 +24,8 @@ TEST(CliDsp, WholeImageCrossesANoisyLineAndLandsByteForByte) {
 
   // Refusals on the line but no wire time and no silences: each silence costs
   // a real 3 s timeout, and the wire-time figures belong to the benchmark.
-  DspUnit unit({"--no-wire", "--dsp-fail", "0.02", "--seed", "3"});
+  const std::string flashFile = ::testing::TempDir() + "dsp-flash.bin";
+  UnitProcess unit({"--quiet", "--dsp-flash", flashFile, "--no-wire", "--dsp-fail", "0.02", "--seed", "3"});
   ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u) << "the unit did not start";
   const CliRun run = RunCli({"dsp-download", "--port", unit.device, "--verbose", eggPath, flashPath});
   EXPECT_EQ(run.status, 0) << run.err;
@@ -58,14 +37,15 @@ TEST(CliDsp, WholeImageCrossesANoisyLineAndLandsByteForByte) {
   EXPECT_EQ(lines.back().rfind("dsp-download " + unit.device + ": done, image " + eggPath + ", checksum 0x", 0), 0u)
       << lines.back();
 
-  const std::string flash = unit.Flash();
+  unit.Stop();
+  const std::string flash = Slurp(flashFile);
   ASSERT_EQ(flash.size(), image.size());
   EXPECT_TRUE(flash == image) << "first difference at " << std::mismatch(flash.begin(), flash.end(), image.begin()).first - flash.begin();
 }
 
 TEST(CliDsp, NoLoaderNoFileNoPort) {
   const std::string egg = TempFile("cli-dsp-small.Img", "00112233\n");
-  DspUnit unit({"--silent"});
+  UnitProcess unit({"--quiet", "--silent"});
   CliRun run = RunCli({"dsp-download", "--port", unit.device, "--json", egg});
   EXPECT_EQ(run.status, 3);
   EXPECT_EQ(run.out.rfind("{\"what\":\"dsp-download " + unit.device + "\",\"result\":\"not found\",\"exit\":3,", 0), 0u)

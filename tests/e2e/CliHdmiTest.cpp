@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,22 +14,11 @@ const std::string DataHome = ::testing::TempDir() + "hdmi-e2e-data";
 
 CliRun Cli(const std::vector<std::string>& args) { return RunCli(args, "XDG_DATA_HOME='" + DataHome + "'"); }
 
-// One ambrelin-unit for a test, its received frames logged to a file.
-struct Unit {
-  UnitProcess process;
-  std::string& device = process.device;
-
-  explicit Unit(const char* knob = nullptr) : process(Options(knob)) {}
-  static std::vector<std::string> Options(const char* knob) {
-    std::vector<std::string> options{"--log", "--quiet"};
-    if (knob) options.emplace_back(knob);
-    return options;
-  }
-  std::vector<std::string> Frames() { return Lines(Slurp(process.log)); }
-};
+// The frames the unit received, one a line.
+std::vector<std::string> Frames(const UnitProcess& unit) { return Lines(Slurp(unit.log)); }
 
 TEST(CliHdmi, DumpReadsEveryRegisterInTurnAndSeesAnEarlierWrite) {
-  Unit unit;
+  UnitProcess unit({"--log", "--quiet"});
   ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u) << "the unit did not start";
   ASSERT_EQ(Cli({"send", "--port", unit.device, "--address", "3", "0500 0031 4110"}).status, 0);
   const std::string out = ::testing::TempDir() + "hdmi-dump.bin";
@@ -40,7 +27,7 @@ TEST(CliHdmi, DumpReadsEveryRegisterInTurnAndSeesAnEarlierWrite) {
   ASSERT_EQ(registers.size(), 256u);
   EXPECT_EQ(registers[0x41], 0x10);
 
-  const std::vector<std::string> frames = unit.Frames();
+  const std::vector<std::string> frames = Frames(unit);
   ASSERT_EQ(frames.size(), 1u + 256u);
   EXPECT_EQ(frames[1], "rx 55 00 03 58 01 06 05 00 00 30 00 00 94 AA");
   for (int reg = 0; reg < 256; ++reg) {
@@ -58,24 +45,24 @@ TEST(CliHdmi, DumpReadsEveryRegisterInTurnAndSeesAnEarlierWrite) {
 }
 
 TEST(CliHdmi, SilentUnitEndsTheDumpWithTheTimeout) {
-  Unit unit("--silent");
+  UnitProcess unit({"--log", "--quiet", "--silent"});
   ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u) << "the unit did not start";
   const CliRun run = Cli({"hdmi-dump", "--port", unit.device, "--chip", "9880"});
   EXPECT_EQ(run.status, 3);
   EXPECT_EQ(run.err.rfind("写入:超时错0x0\nhdmi-dump " + unit.device + ": timeout, chip AD9880", 0), 0u) << run.err;
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(unit.Frames().size(), 1u) << "nothing after the register that failed";
+  EXPECT_EQ(Frames(unit).size(), 1u) << "nothing after the register that failed";
 }
 
 TEST(CliHdmi, BatchRefusesABadPortTextAndStillSavesItsFile) {
-  Unit unit;
+  UnitProcess unit({"--log", "--quiet"});
   const std::string result = DataHome + "/VellDebuger/VellBatchRead1.Bin";
   std::filesystem::remove(result);
   const CliRun run = Cli({"batch", "--port", unit.device, "--port-text", "3A", "--read"});
   EXPECT_EQ(run.status, 64);
   EXPECT_NE(run.err.find("BatchCommandRW,出错"), std::string::npos) << run.err;
   EXPECT_EQ(Slurp(result), std::string(256, '\0'));
-  EXPECT_TRUE(unit.Frames().empty());
+  EXPECT_TRUE(Frames(unit).empty());
 }
 
 }  // namespace
