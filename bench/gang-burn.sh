@@ -43,19 +43,7 @@ done
 
 # 1,024 data records of 16 bytes with their checksums, then the end record.
 hex=$work/image.hex
-awk 'BEGIN {
-  for (at = 0; at < 16384; at += 16) {
-    line = sprintf(":10%04X00", at)
-    sum = 16 + int(at / 256) + at % 256
-    for (k = 0; k < 16; ++k) {
-      b = (at + k) * 7 % 251
-      sum += b
-      line = line sprintf("%02X", b)
-    }
-    printf "%s%02X\r\n", line, (256 - sum % 256) % 256
-  }
-  printf ":00000001FF\r\n"
-}' >"$hex"
+bench/hex-image.sh 16384 >"$hex"
 
 # Wall seconds of a burn; its output goes to the log named first, and is
 # shown when the burn fails.

@@ -21,19 +21,7 @@ trap 'rm -rf "$work"' EXIT INT TERM
 
 # 4,096 data records of 16 bytes with their checksums, then the end record.
 hex=$work/image.hex
-awk 'BEGIN {
-  for (at = 0; at < 65536; at += 16) {
-    line = sprintf(":10%04X00", at)
-    sum = 16 + int(at / 256) + at % 256
-    for (k = 0; k < 16; ++k) {
-      b = (at + k) * 7 % 251
-      sum += b
-      line = line sprintf("%02X", b)
-    }
-    printf "%s%02X\r\n", line, (256 - sum % 256) % 256
-  }
-  printf ":00000001FF\r\n"
-}' >"$hex"
+bench/hex-image.sh 65536 >"$hex"
 
 ours="$cli image $hex"
 theirs="objcopy -I ihex -O binary $hex $work/image.bin"

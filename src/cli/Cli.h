@@ -89,7 +89,7 @@ struct VerbSpec {
   int (*run)(Parsed&);
 };
 
-// A verb's command line, read by Qt's parser against its spec.
+// A verb's command line, read by Qt's parser against the verb's options.
 struct Parsed {
   const VerbSpec& verb;
   std::vector<std::string> args;  // as given, for a run that passes them on
