@@ -37,7 +37,7 @@ void Run(bool wire, const std::string& image) {
   controls.SetEntries(Main::UpdateSelectTarget, {"ID = 1"});
   controls.SetIndex(Main::UpdateSelectTarget, 0);
   controls.SetText(Main::UpdateTextFileName, image);
-  port.Open(1, "38400,N,8,1");
+  port.Open(unit.device, "38400,N,8,1");
 
   const double cpu0 = CpuSeconds(), wall0 = pump.Now();
   UpdateButtonUpdate_Click(a);

@@ -10,7 +10,7 @@ struct CountingPort : SerialPort {
   size_t bytes = 0;
   std::map<int, std::string> Ports() override { return {}; }
   bool Probe(int) override { return false; }
-  bool Open(int, std::string_view) override { return true; }
+  PortCause Open(const std::string&, std::string_view) override { return {}; }
   bool SetSettings(std::string_view) override { return true; }
   void Close() override {}
   bool IsOpen() override { return true; }

@@ -15,7 +15,7 @@ struct VirtualApp {
   Ambrelin a{controls, link.port, link.pump, dialogs, settings, ""};
 
   VirtualApp() {
-    link.port.Open(1, "38400,N,8,1");
+    link.port.Open("/dev/ttyS0", "38400,N,8,1");
     ConnectPort(a);
   }
 };

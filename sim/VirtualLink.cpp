@@ -37,10 +37,13 @@ bool FakePort::Probe(int number) {
   return present.contains(number) && number != busy && number != opened;
 }
 
-bool FakePort::Open(int number, std::string_view text) {
-  if (opened || !Probe(number) || !SetSettings(text)) return false;
-  opened = number;
-  return true;
+PortCause FakePort::Open(const std::string& device, std::string_view text) {
+  auto it = std::find_if(present.begin(), present.end(), [&](const auto& p) { return p.second == device; });
+  if (it == present.end()) return {PortFault::NoDevice};
+  if (!Probe(it->first)) return {PortFault::InUse};
+  if (!SetSettings(text)) return {PortFault::Other, 0, {}, "no such line settings"};
+  opened = it->first;
+  return {};
 }
 
 bool FakePort::SetSettings(std::string_view text) {

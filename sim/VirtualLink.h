@@ -58,7 +58,7 @@ struct FakePort : SerialPort {
   std::map<int, std::string> Ports() override;
   bool Probe(int number) override;
   std::string Identity(int number) override { return identities.contains(number) ? identities[number] : ""; }
-  bool Open(int number, std::string_view settings) override;
+  PortCause Open(const std::string& device, std::string_view settings) override;
   bool SetSettings(std::string_view settings) override;
   void Close() override;
   // The adapter is pulled out: the port closes and reports it lost.
@@ -72,7 +72,7 @@ struct FakePort : SerialPort {
   std::map<int, std::string> present{{1, "/dev/ttyS0"}};
   std::map<int, std::string> identities;  // of USB adapters
   int busy = 0;    // a present number another program holds
-  int opened = 0;  // 0 while closed
+  int opened = 0;  // the number of the device open, 0 while closed
   std::string settings;
 
   std::vector<std::vector<uint8_t>> writes;   // one entry per Write while open

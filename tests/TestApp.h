@@ -117,7 +117,7 @@ struct TestApp {
   // Opened, the port runs as the main window opens it.
   explicit TestApp(bool open = false) {
     ConnectPort(app);
-    if (open) link.port.Open(1, "38400,N,8,1");
+    if (open) link.port.Open("/dev/ttyS0", "38400,N,8,1");
   }
 };
 

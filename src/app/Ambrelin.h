@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -68,5 +69,8 @@ struct Ambrelin {
   std::array<uint8_t, 1025> BatchReadBuffer{};
   uint8_t Language = 0;  // 1 English, otherwise Chinese
   bool ComOpen = false;
+  // The device each COMn of the port list was shown with: the port opened is
+  // the one the user saw, whatever the numbers mean by then.
+  std::map<int, std::string> listedPorts;
   Job job = Job::None;
 };

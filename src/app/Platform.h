@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/PortCause.h"
+
 // One control of one window, named as in the design. The window's own
 // caption is the control whose name is the window's name.
 struct Control {
@@ -53,8 +55,9 @@ struct SerialPort {
   // What the device behind COMn says of itself (a USB adapter's vendor and
   // product ID and serial number), as last listed; empty when it says nothing.
   virtual std::string Identity(int) { return {}; }
-  // Opens COMn with a settings text such as "38400,N,8,1"; false on any failure.
-  virtual bool Open(int number, std::string_view settings) = 0;
+  // Opens a device (as Ports() named it) with a settings text such as
+  // "38400,N,8,1"; the fault is None when it opened, else it says why not.
+  virtual PortCause Open(const std::string& device, std::string_view settings) = 0;
   virtual bool SetSettings(std::string_view settings) = 0;
   virtual void Close() = 0;
   virtual bool IsOpen() = 0;

@@ -121,7 +121,7 @@ int Burn(Parsed& p) {
 
   Reporter reporter(p, "burn " + ports[0], a);
   if (reporter.mode == Reporter::Mode::Verbose) PrintLabels(c);
-  if (!session.Open("38400,N,8,1")) return ExitPort;
+  if (!session.Open("38400,N,8,1")) return reporter.PortFailed(session);
   if (p.Set("log")) {
     const std::string log = p.Value("log");
     a.targetBurned = [&session, log](const BurnOutcome& o) {

@@ -45,7 +45,11 @@ CliSession::CliSession(const std::string& text, bool english)
 std::string CliSession::Adapter() { return port.Identity(number.value_or(1)); }
 
 bool CliSession::Open(std::string_view settings) {
-  if (port.Open(number.value_or(1), settings)) return true;
-  std::cerr << ByLanguage(a, OpenFailedChinese, OpenFailedEnglish) << ' ' << portText << '\n';
+  const auto ports = port.Ports();
+  const auto it = ports.find(number.value_or(1));
+  device = it == ports.end() ? std::string() : it->second;
+  cause = device.empty() ? PortCause{PortFault::NoDevice} : port.Open(device, settings);
+  if (cause.fault == PortFault::None) return true;
+  std::cerr << OpenFailedText(a, device.empty() ? portText : device, cause) << '\n';
   return false;
 }

@@ -57,13 +57,15 @@ std::string Hex(std::span<const uint8_t> bytes);
 // The logic over "COMn" or a device path, headless, its port connected.
 struct CliSession {
   explicit CliSession(const std::string& portText, bool english = false);
-  // Opens the port; says why on stderr when it cannot.
+  // Opens the port; says why on stderr when it cannot, and keeps why.
   bool Open(std::string_view settings);
   // The adapter's identity, as the port list shows it.
   std::string Adapter();
 
   std::string portText;
   std::optional<int> number;
+  std::string device;  // what the port text named when it was opened
+  PortCause cause;     // why it did not open
   QtSettingsStore stored;
   DevicePin named{portText};
   QtSerialPort port;
@@ -132,6 +134,9 @@ struct Reporter {
     std::string unit = "";  // after the text on the line, as " s"
   };
   void Summary(std::vector<Field> fields);
+  // A job that never began because its port would not open: the summary
+  // says why (the message is on stderr already). Gives ExitPort.
+  int PortFailed(const CliSession&);
 
   Mode mode;
   std::string what;  // "burn /dev/ttyUSB0"

@@ -71,7 +71,7 @@ int DspDownload(Parsed& p) {
     };
   if (!Opened(session, OpenEggFile, files[0])) return ExitImage;
   if (files.size() == 2 && !Opened(session, OpenFlashFile, files[1])) return ExitImage;
-  if (!session.Open("38400,N,8,1")) return ExitPort;
+  if (!session.Open("38400,N,8,1")) return reporter.PortFailed(session);
   OnInterrupt([&a] {
     if (a.job == Job::Download) AudioFlashDownload_Click(a);
   });

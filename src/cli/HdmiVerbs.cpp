@@ -46,7 +46,7 @@ int HdmiDump(Parsed& p) {
   CliSession session(p.Value("port"), p.English());
   Reporter reporter(p, "hdmi-dump " + session.portText, session.a);
   reporter.lineOut = &std::cerr;
-  if (!session.Open("38400,N,8,1")) return ExitPort;
+  if (!session.Open("38400,N,8,1")) return reporter.PortFailed(session);
   ExitOnInterrupt();
   const DumpResult result = ReadRegisters(session.a, chip == "9880" ? Ad9880 : Ad9889);
   const bool lost = !session.port.IsOpen();
@@ -78,7 +78,7 @@ int Batch(Parsed& p) {
   CliSession session(p.Value("port"), p.English());
   Reporter reporter(p, "batch " + session.portText, session.a);
   reporter.lineOut = &std::cerr;
-  if (!session.Open("38400,N,8,1")) return ExitPort;
+  if (!session.Open("38400,N,8,1")) return reporter.PortFailed(session);
   ExitOnInterrupt();
   // The batch runs as the page's first slot would, result file included.
   const BatchSlot& slot = BatchSlots::All[0];

@@ -11,6 +11,7 @@
 
 #include "burner/ProductionLog.h"
 #include "cli/Cli.h"
+#include "link/ComPort.h"
 
 namespace {
 
@@ -106,6 +107,19 @@ void Reporter::Summary(std::vector<Field> fields) {
     line += (f.label.empty() || line.ends_with(':') ? " " : ", ") + (f.label.empty() ? "" : f.label + " ") + f.text + f.unit;
   }
   *lineOut << line << std::endl;
+}
+
+int Reporter::PortFailed(const CliSession& session) {
+  if (mode != Mode::Json && mode != Mode::Machine) return ExitPort;
+  const PortCause& cause = session.cause;
+  Summary({{"result", "", "port not opened"},
+           {"exit", "", std::to_string(ExitPort), true},
+           {"device", "", session.device},
+           {"cause", "", std::string(FaultName(cause.fault))},
+           {"pid", "", cause.pid > 0 ? std::to_string(cause.pid) : "", true},
+           {"group", "", cause.group},
+           {"message", "", OpenFailedText(a, session.device.empty() ? session.portText : session.device, cause)}});
+  return ExitPort;
 }
 
 namespace {

@@ -27,7 +27,21 @@ void ShowPortSwitch(Ambrelin& a) {
   a.link.RxCount = 0;
 }
 
+// The device the list showed for COMn; a number the list did not show (a
+// text typed in, or no list yet) means what it means now.
+std::string ListedDevice(Ambrelin& a, int n) {
+  if (auto listed = a.listedPorts.find(n); listed != a.listedPorts.end()) return listed->second;
+  const auto ports = a.port.Ports();
+  auto it = ports.find(n);
+  return it == ports.end() ? std::string() : it->second;
+}
+
 }  // namespace
+
+std::string OpenFailedText(const Ambrelin& a, std::string_view port, const PortCause& cause) {
+  return std::string(ByLanguage(a, OpenFailedChinese, OpenFailedEnglish)) + " " + std::string(port) + ": " +
+         CauseText(cause, a.Language == 1);
+}
 
 std::optional<int> ComNumber(std::string_view text) {
   if (!text.starts_with("COM")) return std::nullopt;
@@ -47,6 +61,7 @@ void ConnectPort(Ambrelin& a) {
 
 void DesktopSelectComPort_DropDown(Ambrelin& a) {
   std::vector<std::string> entries;
+  a.listedPorts.clear();
   if (!a.port.IsOpen()) {
     const auto ports = a.port.Ports();
     for (int n = 1; n <= ComPortCount; ++n) {
@@ -54,6 +69,7 @@ void DesktopSelectComPort_DropDown(Ambrelin& a) {
       if (it == ports.end() || !a.port.Probe(n)) continue;
       const std::string identity = a.port.Identity(n);
       entries.push_back("COM" + std::to_string(n) + " (" + it->second + (identity.empty() ? "" : " " + identity) + ")");
+      a.listedPorts[n] = it->second;
     }
   }
   a.controls.SetEntries(Main::DesktopSelectComPort, entries);
@@ -68,8 +84,14 @@ void DesktopButtonSelectComSwitch_Click(Ambrelin& a) {
   const std::string_view failed = ByLanguage(a, OpenFailedChinese, OpenFailedEnglish);
   if (!a.ComOpen) {
     auto n = ComNumber(s);
-    if (!n || !a.port.Open(*n, LineSettings)) {
+    if (!n) {
       a.dialogs.MessageBox(failed);
+      return;
+    }
+    const std::string device = ListedDevice(a, *n);
+    const PortCause cause = device.empty() ? PortCause{PortFault::NoDevice} : a.port.Open(device, LineSettings);
+    if (cause.fault != PortFault::None) {
+      a.dialogs.MessageBox(OpenFailedText(a, device.empty() ? "COM" + std::to_string(*n) : device, cause));
       return;
     }
     a.ComOpen = true;

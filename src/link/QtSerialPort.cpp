@@ -1,21 +1,17 @@
 #include "link/QtSerialPort.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
 #include <optional>
 #include <string>
 #ifdef __linux__
 #include <linux/serial.h>
 #include <sys/ioctl.h>
 #endif
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "link/ComPort.h"
+#include "link/DeviceCheck.h"
 #include "link/PortMap.h"
 
 namespace {
@@ -55,24 +51,6 @@ std::optional<LineSettings> ParseSettings(std::string_view text) {
 bool Apply(QSerialPort& port, const LineSettings& s) {
   return port.setBaudRate(s.baud) && port.setParity(s.parity) && port.setDataBits(s.dataBits) &&
          port.setStopBits(s.stopBits) && port.setFlowControl(QSerialPort::NoFlowControl);
-}
-
-// A lock file with a living owner, as QSerialPort and the UUCP tools leave
-// in the lock folders, means another program holds the port.
-bool Locked(const QString& device) {
-  const QString base = QFileInfo(device).fileName();
-  QString qtName = device;
-  qtName.replace('/', '_');
-  for (const char* folder : {"/var/lock", "/run/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
-                             "/tmp", "/var/tmp", "/var/lock/lockdev"}) {
-    for (const QString& name : {base, qtName}) {
-      QFile lock(QString(folder) + "/LCK.." + name);
-      if (!lock.open(QIODevice::ReadOnly)) continue;
-      const qint64 pid = QString::fromLatin1(lock.readLine()).trimmed().toLongLong();
-      if (pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM)) return true;
-    }
-  }
-  return false;
 }
 
 }  // namespace
@@ -150,24 +128,23 @@ std::string QtSerialPort::Identity(int number) {
 // device behind it; looking at the device node and the lock files does not.
 bool QtSerialPort::Probe(int number) {
   auto it = ports.find(number);
-  if (it == ports.end()) return false;
-  const std::string& path = it->second;
-  struct stat node {};
-  if (stat(path.c_str(), &node) != 0 || !S_ISCHR(node.st_mode)) return false;
-  if (access(path.c_str(), R_OK | W_OK) != 0) return false;
-  return !Locked(QFileInfo(QString::fromStdString(path)).canonicalFilePath());
+  return it != ports.end() && CauseOf(CheckDevice(it->second, false)).fault == PortFault::None;
 }
 
-bool QtSerialPort::Open(int number, std::string_view settings) {
+PortCause QtSerialPort::Open(const std::string& device, std::string_view settings) {
   const auto line = ParseSettings(settings);
-  const auto current = Ports();
-  auto it = current.find(number);
-  if (!line || it == current.end()) return false;
-  port.setPortName(QString::fromStdString(it->second));
-  if (!port.open(QIODevice::ReadWrite)) return false;
-  if (!Apply(port, *line)) {
-    port.close();
-    return false;
+  if (!line) return {PortFault::Other, 0, {}, "no such line settings: " + std::string(settings)};
+  // Told before the device is touched: QSerialPort would take another
+  // program's UUCP lock file for a stale one of its own and open the port
+  // under it.
+  if (PortCause held = CauseOf(CheckDevice(device, false)); held.fault != PortFault::None) return held;
+  port.setPortName(QString::fromStdString(device));
+  if (!port.open(QIODevice::ReadWrite) || !Apply(port, *line)) {
+    const std::string said = port.errorString().toStdString();
+    if (port.isOpen()) port.close();
+    PortCause cause = CauseOf(CheckDevice(device, true));
+    if (cause.fault == PortFault::None) cause = {PortFault::Other, 0, {}, said};
+    return cause;
   }
   // Bytes that waited in the device before we opened it belong to nobody.
   port.clear();
@@ -181,7 +158,7 @@ bool QtSerialPort::Open(int number, std::string_view settings) {
     ioctl(static_cast<int>(port.handle()), TIOCSSERIAL, &serial);
   }
 #endif
-  return true;
+  return {};
 }
 
 bool QtSerialPort::SetSettings(std::string_view settings) {

@@ -5,12 +5,12 @@
 #include "app/Platform.h"
 
 struct QtSerialPort : SerialPort {
-  // COMn pins are read from this store on every listing and open.
+  // COMn pins are read from this store on every listing.
   explicit QtSerialPort(SettingsStore& pins);
   std::map<int, std::string> Ports() override;
   bool Probe(int number) override;
   std::string Identity(int number) override;
-  bool Open(int number, std::string_view settings) override;
+  PortCause Open(const std::string& device, std::string_view settings) override;
   bool SetSettings(std::string_view settings) override;
   void Close() override;
   bool IsOpen() override;

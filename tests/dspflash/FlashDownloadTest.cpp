@@ -131,7 +131,7 @@ TEST_F(Download, APortThatRefusesTheSpeedEndsAtOnce) {
     using FakePort::FakePort;
     bool SetSettings(std::string_view text) override { return text != "128000,N,8,1" && FakePort::SetSettings(text); }
   } stuck{t.link.scheduler, t.link.unit};
-  ASSERT_TRUE(stuck.Open(1, "38400,N,8,1"));
+  ASSERT_EQ(stuck.Open("/dev/ttyS0", "38400,N,8,1").fault, PortFault::None);
   Ambrelin b{t.controls, stuck, t.link.pump, t.dialogs, t.settings, ""};
   ConnectPort(b);
   for (const uint8_t language : {uint8_t{0}, uint8_t{1}}) {

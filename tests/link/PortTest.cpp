@@ -1,6 +1,7 @@
 // Choosing, opening and closing the port, on both windows.
 #include "TestApp.h"
 #include "app/BurnDesktopControls.h"
+#include "link/PortCause.h"
 #include "link/PortMap.h"
 
 namespace {
@@ -69,15 +70,77 @@ TEST_F(Port, APortThatWillNotOpenIsReportedAndTheBufferKept) {
   }
   a.Language = 1;
   DesktopButtonSelectComSwitch_Click(a);
-  EXPECT_EQ(t.dialogs.messages, (std::vector<std::string>{"打开串口失败 !", "打开串口失败 !", "打开串口失败 !"}));
+  EXPECT_EQ(t.dialogs.messages, (std::vector<std::string>{"打开串口失败 ! /dev/ttyUSB0: 被其他程序占用",
+                                                          "打开串口失败 ! COM7: 没有这个设备", "打开串口失败 !"}));
   EXPECT_FALSE(a.ComOpen);
   EXPECT_EQ(std::make_pair(a.link.RxCount, c.Text(Main::DesktopButtonSelectComSwitch)), std::make_pair(int16_t{4}, std::string("打开串口")));
   Choose("COM3");
   DesktopButtonSelectComSwitch_Click(a);
-  EXPECT_EQ(t.dialogs.messages.back(), "Can not open the port !");
+  EXPECT_EQ(t.dialogs.messages.back(), "Can not open the port ! /dev/ttyUSB0: in use by another program");
   c.SetText(Burner::DesktopSelectComPort, "COM2 (/dev/ttyS1)");
   BurnDesktopSelectComPort_Click(a);
   EXPECT_EQ(c.Text(Main::DesktopSelectComPort), "COM2 (/dev/ttyS1)");
+}
+
+TEST_F(Port, TheDeviceTheListShowedIsOpenedWhateverTheNumberMeansByThen) {
+  port.present = {{3, "/dev/ttyUSB0"}};
+  DesktopSelectComPort_DropDown(a);
+  Choose("COM3 (/dev/ttyUSB0)");
+  // An adapter plugged in meanwhile sorts before the listed one and takes its number.
+  port.present = {{3, "/dev/ttyACM0"}, {4, "/dev/ttyUSB0"}};
+  DesktopButtonSelectComSwitch_Click(a);
+  ASSERT_TRUE(a.ComOpen);
+  EXPECT_EQ(port.present[port.opened], "/dev/ttyUSB0");
+  DesktopButtonSelectComSwitch_Click(a);
+
+  // Gone since the listing: said so, and no other device is opened in its place.
+  port.present = {{3, "/dev/ttyACM0"}};
+  DesktopButtonSelectComSwitch_Click(a);
+  EXPECT_FALSE(a.ComOpen || port.IsOpen());
+  EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{"打开串口失败 ! /dev/ttyUSB0: 没有这个设备"});
+  // Listed again, the number stands for what the list shows now.
+  DesktopSelectComPort_DropDown(a);
+  Choose("COM3 (/dev/ttyACM0)");
+  DesktopButtonSelectComSwitch_Click(a);
+  EXPECT_EQ(port.present[port.opened], "/dev/ttyACM0");
+}
+
+TEST(PortCause, FactsGiveTheFirstFaultInEitherLanguage) {
+  const auto fact = [](auto change) {
+    PortFacts f;
+    f.group = "dialout";
+    change(f);
+    return CauseOf(f);
+  };
+  const auto opened = [](int error, bool terminal) {
+    return [=](PortFacts& f) {
+      f.tried = true;
+      f.openError = std::error_code(error, std::generic_category());
+      f.terminal = terminal;
+    };
+  };
+  const std::tuple<PortCause, std::string, std::string> cases[] = {
+      {fact([](PortFacts& f) { f.exists = false; }), "没有这个设备", "no such device"},
+      {fact([](PortFacts& f) { f.characterDevice = false; f.lockOwner = 7; }), "不是串口设备", "not a serial device"},
+      {fact([](PortFacts& f) { f.lockOwner = 4242; f.readWrite = false; }), "被其他程序占用 (PID 4242)",
+       "in use by another program (PID 4242)"},
+      {fact([](PortFacts& f) { f.readWrite = false; }), "没有权限, 请加入 dialout 组后重新登录",
+       "permission denied; join the group dialout and log in again"},
+      {fact(opened(EACCES, false)), "没有权限, 请加入 dialout 组后重新登录",
+       "permission denied; join the group dialout and log in again"},
+      {fact([](PortFacts& f) { f.readWrite = false; f.group.clear(); }), "没有权限", "permission denied"},
+      {fact(opened(EBUSY, false)), "被其他程序占用", "in use by another program"},
+      {fact(opened(EIO, false)), "没有这个设备", "no such device"},
+      {fact(opened(0, false)), "不是串口设备", "not a serial device"},
+      {fact(opened(ETIMEDOUT, false)), std::generic_category().message(ETIMEDOUT),
+       std::generic_category().message(ETIMEDOUT)},
+  };
+  for (const auto& [cause, chinese, english] : cases) {
+    EXPECT_EQ(CauseText(cause, false), chinese);
+    EXPECT_EQ(CauseText(cause, true), english);
+  }
+  EXPECT_EQ(fact(opened(0, true)).fault, PortFault::None);
+  EXPECT_EQ(fact([](PortFacts&) {}).fault, PortFault::None) << "not tried: nothing against it";
 }
 
 TEST(PortMap, PinsWinAndDevicesFillTheFreeNumbersInOrder) {

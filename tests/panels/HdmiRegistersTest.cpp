@@ -82,7 +82,7 @@ TEST_F(RegisterDump, AClosedPortAndAShortReplyEndAtOnce) {
 
   // Register 0 is answered; register 1 with four data bytes whose sum and end
   // byte fall where a full reply has its register number and value.
-  ASSERT_TRUE(port.Open(1, "38400,N,8,1"));
+  ASSERT_EQ(port.Open("/dev/ttyS0", "38400,N,8,1").fault, PortFault::None);
   t.link.unit.hdmi.silentAt = 1;
   int replies = 0;
   port.Received = [&, connected = port.Received](std::span<const uint8_t> b) {

@@ -223,7 +223,7 @@ class WindowsTest : public QObject {
 
   void decoderWindow() {
     QtRig rig;
-    rig.port.Open(1, "38400,N,8,1");
+    rig.port.Open("/dev/ttyS0", "38400,N,8,1");
     rig.controls.SetVisible(Decoder::DecoderForm, true);
     QVERIFY(rig.controls.Entries(Decoder::DecoderTable) ==
             (std::vector<std::string>{"  Main", "Trim", "Tuner", "", "DSP", "DAC", "Tab 5", "Tab 6", "Update"}));
@@ -265,7 +265,7 @@ class WindowsTest : public QObject {
 
   void hdmiWindow() {
     QtRig rig;
-    rig.port.Open(1, "38400,N,8,1");
+    rig.port.Open("/dev/ttyS0", "38400,N,8,1");
     QWidget* form = rig.controls.Window(Hdmi::HdmiForm.window);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
