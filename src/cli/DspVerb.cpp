@@ -35,6 +35,7 @@ std::string_view ResultOf(DownloadEnd end) {
     case DownloadEnd::EraseNoResponse: return "erase unanswered";
     case DownloadEnd::WriteNoResponse: return "write unanswered";
     case DownloadEnd::PortLost: return "port lost";
+    case DownloadEnd::PortClosed: return "port closed";
     case DownloadEnd::BaudRefused: return "port refuses 128000 baud";
   }
   return "";
@@ -48,6 +49,7 @@ int ExitOf(DownloadEnd end) {
     case DownloadEnd::EraseNoResponse:
     case DownloadEnd::WriteNoResponse: return ExitJob;
     case DownloadEnd::PortLost: return ExitPortLost;
+    case DownloadEnd::PortClosed:
     case DownloadEnd::BaudRefused: return ExitPort;
     case DownloadEnd::Busy: return ExitFailed;
   }

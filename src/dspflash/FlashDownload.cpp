@@ -245,6 +245,10 @@ void ShowEnd(Ambrelin& a, const DownloadOutcome& outcome) {
     case DownloadEnd::EraseNoResponse: Info(a, "删除: 无响应" + at); break;
     case DownloadEnd::WriteNoResponse: Info(a, "烧录: 无响应" + at); break;
     case DownloadEnd::PortLost: Info(a, "状态: 没有打开串口"); break;
+    case DownloadEnd::PortClosed:
+      a.controls.SetColour(C::AudioFlashBurnInfo, Red);
+      Info(a, std::string(ByLanguage(a, "状态: 没有打开串口", "State: the port is not open")));
+      break;
     case DownloadEnd::BaudRefused:
       a.controls.SetColour(C::AudioFlashBurnInfo, Red);
       Info(a, std::string(ByLanguage(a, "状态: 串口不支持128000波特", "State: the port cannot run at 128000 baud")));
@@ -276,7 +280,10 @@ DownloadOutcome AudioFlashDownload_Click(Ambrelin& a) {
   if (!stop && !running.emplace(a, Job::Download)) return {DownloadEnd::Busy};
   Downloading job{a};
   a.controls.SetColour(C::AudioFlashBurnInfo, Black);
-  if (!a.port.SetSettings("128000,N,8,1") && !stop) {
+  // A closed port takes no speed either; it is not the speed's fault.
+  if (!stop && !a.port.IsOpen()) {
+    job.outcome.end = DownloadEnd::PortClosed;
+  } else if (!a.port.SetSettings("128000,N,8,1") && !stop) {
     job.outcome.end = DownloadEnd::BaudRefused;
   } else if (!stop) {
     a.link.ReplyWanted = true;

@@ -21,6 +21,7 @@ enum class DownloadEnd {
   EraseNoResponse,  // an erase went unanswered 11 times
   WriteNoResponse,  // a write went unanswered 11 times
   PortLost,         // the port went away under the download
+  PortClosed,       // started with the port closed: nothing sent
   BaudRefused,      // the port cannot run at 128,000 baud
 };
 struct DownloadOutcome {

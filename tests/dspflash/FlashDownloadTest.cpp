@@ -148,6 +148,18 @@ TEST_F(Download, APortThatRefusesTheSpeedEndsAtOnce) {
   EXPECT_EQ(c.At(C::AudioFlashBurnInfo).colour, 0u) << "the next download starts black";
 }
 
+TEST_F(Download, AClosedPortIsSaidToBeClosedNotSlow) {
+  port.Close();
+  for (const uint8_t language : {uint8_t{0}, uint8_t{1}}) {
+    a.Language = language;
+    EXPECT_EQ(AudioFlashDownload_Click(a).end, DownloadEnd::PortClosed);
+    EXPECT_EQ(c.Text(C::AudioFlashBurnInfo), language ? "State: the port is not open" : "状态: 没有打开串口");
+    EXPECT_EQ(c.At(C::AudioFlashBurnInfo).colour, 255u);
+  }
+  EXPECT_EQ(std::make_pair(port.writes.size(), port.dropped.size()), std::make_pair(size_t{0}, size_t{0}));
+  EXPECT_EQ(std::make_pair(a.job, a.link.ReplyWanted), std::make_pair(Job::None, false));
+}
+
 TEST_F(Download, RefusalsAreRetriedWithoutLimitAndEveryOneCounts) {
   dsp.erase.fail = 3;
   dsp.write.fail = 20;
