@@ -112,7 +112,7 @@ void Reporter::Summary(std::vector<Field> fields) {
 int Reporter::PortFailed(const CliSession& session) {
   if (mode != Mode::Json && mode != Mode::Machine) return ExitPort;
   const PortCause& cause = session.cause;
-  Summary({{"result", "", "port not opened"},
+  Summary({{"result", "", "cannot open"},
            {"exit", "", std::to_string(ExitPort), true},
            {"device", "", session.device},
            {"cause", "", std::string(FaultName(cause.fault))},

@@ -35,7 +35,7 @@ void ExpectRefused(const std::string& port, const std::string& cause, const std:
   EXPECT_EQ(run.status, 2) << port;
   const std::string message = "打开串口失败 ! " + port + ": " + chinese;
   EXPECT_EQ(run.err, message + "\n");
-  EXPECT_EQ(run.out.rfind("{\"what\":\"burn " + port + "\",\"result\":\"port not opened\",\"exit\":2,\"device\":\"" + port +
+  EXPECT_EQ(run.out.rfind("{\"what\":\"burn " + port + "\",\"result\":\"cannot open\",\"exit\":2,\"device\":\"" + port +
                               "\",\"cause\":\"" + cause + "\"" + fields + ",\"message\":\"" + message + "\",\"seconds\":",
                           0),
             0u)
@@ -48,7 +48,7 @@ TEST(CliPort, AMissingPathAFileAndANonSerialDeviceAreToldApart) {
   ExpectRefused("/dev/null", "not serial", "", "不是串口设备", "not a serial device");
   const CliRun run = RunCli({"dsp-download", "--port", "COM31", "--json", TempFile("port.Img", "00112233\n")});
   EXPECT_EQ(run.err, "打开串口失败 ! COM31: 没有这个设备\n");
-  EXPECT_NE(run.out.find("\"result\":\"port not opened\",\"exit\":2,"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"result\":\"cannot open\",\"exit\":2,"), std::string::npos) << run.out;
 }
 
 // A UUCP tool's lock file: its owner's PID, padded to ten characters.
