@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/Cli.h"
+#include "link/DeviceCheck.h"
 #include "link/PortMap.h"
 #include "link/TxRx.h"
 
@@ -10,9 +11,11 @@ int Ports(Parsed& p) {
   if (!p.Positional().empty()) return p.Usage("takes no arguments");
   QtSettingsStore settings;
   QtSerialPort port(settings);
-  for (const auto& [n, device] : port.Ports())
-    std::cout << "COM" << n << '\t' << device << '\t' << port.Identity(n) << (port.Probe(n) ? "" : "\t(not available)")
-              << '\n';
+  for (const auto& [n, device] : port.Ports()) {
+    const PortCause cause = CauseOf(CheckDevice(device, false));
+    std::cout << "COM" << n << '\t' << device << '\t' << port.Identity(n)
+              << (cause.fault == PortFault::None ? "" : "\t(" + CauseText(cause, true) + ")") << '\n';
+  }
   return ExitOk;
 }
 

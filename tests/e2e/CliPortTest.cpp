@@ -62,6 +62,12 @@ TEST(CliPort, ALockFileNamesTheProgramThatHoldsThePort) {
   const std::string pid = std::to_string(getpid());
   ExpectRefused(pty.device, "in use", ",\"pid\":" + pid, "被其他程序占用 (PID " + pid + ")",
                 "in use by another program (PID " + pid + ")");
+  // The port list says it too.
+  ASSERT_EQ(RunCli({"pin", "COM30", pty.device}).status, 0);
+  const std::string listed = RunCli({"ports"}).out;
+  RunCli({"pin", "COM30"});
+  EXPECT_NE(listed.find("COM30\t" + pty.device + "\t\t(in use by another program (PID " + pid + "))\n"), std::string::npos)
+      << listed;
   std::remove(lock.c_str());
   // Its owner gone, the port is free again.
   EXPECT_EQ(RunCli({"send", "--port", pty.device, "--address", "1", "--wait", "0", "00"}).status, 0);
