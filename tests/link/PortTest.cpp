@@ -131,6 +131,7 @@ TEST(PortCause, FactsGiveTheFirstFaultInEitherLanguage) {
       {fact([](PortFacts& f) { f.readWrite = false; f.group.clear(); }), "没有权限", "permission denied"},
       {fact(opened(EBUSY, false)), "被其他程序占用", "in use by another program"},
       {fact(opened(EIO, false)), "没有这个设备", "no such device"},
+      {fact(opened(ENXIO, false)), "没有这个设备", "no such device"},
       {fact(opened(0, false)), "不是串口设备", "not a serial device"},
       {fact(opened(ETIMEDOUT, false)), std::generic_category().message(ETIMEDOUT),
        std::generic_category().message(ETIMEDOUT)},
