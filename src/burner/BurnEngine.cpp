@@ -588,7 +588,8 @@ std::optional<BurnRefusal> CheckBurnFile(Ambrelin& a, const std::string& path) {
     // A line whose image the burn does not load would burn the line before's.
     const std::string image = ScriptImagePath(a, path, line);
     if (!IsBurnImage(image))
-      return BurnRefusal{BurnEnd::LoadFailed, where + (image.empty() ? ": 没有文件名" : ": 不是Hex, Tot或Bin文件 " + image)};
+      return BurnRefusal{BurnEnd::LoadFailed,
+                         where + (image.empty() ? ": 没有文件名" : ": 不是Hex, Tot或Bin文件 " + image)};
     const Loaded loaded = ReadImage(a, scratch, image);
     if (!loaded) return BurnRefusal{BurnEnd::LoadFailed, where + ", " + image + ": " + loaded.error};
   }

@@ -70,7 +70,8 @@ std::vector<Reporter::Field> BurnSummary(const BurnOutcome& o, int exit) {
                                  {"chip", "", std::string(ChipName(ChipById(o.chipId)))}});
   // The line names the steps that had errors; --json gives each count.
   std::string steps;
-  for (const auto& [step, count] : {std::pair{"erase", o.eraseErrors}, {"write", o.writeErrors}, {"verify", o.verifyErrors}})
+  for (const auto& [step, count] :
+       {std::pair{"erase", o.eraseErrors}, {"write", o.writeErrors}, {"verify", o.verifyErrors}})
     if (count > 0) steps += (steps.empty() ? " (" : ", ") + std::string(step) + " " + std::to_string(count);
   if (!steps.empty()) steps += ")";
   fields.insert(fields.end(),
@@ -188,7 +189,8 @@ int Burn(Parsed& p) {
     if (a.job == Job::Burn) UpdateButtonUpdate_Click(a);
   });
   const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
-  const int exit = WasInterrupted() ? static_cast<int>(ExitStopped) : logFailed ? static_cast<int>(ExitLog) : ExitOf(outcome);
+  const int exit =
+      WasInterrupted() ? static_cast<int>(ExitStopped) : logFailed ? static_cast<int>(ExitLog) : ExitOf(outcome);
   reporter.Summary(BurnSummary(outcome, exit));
   return exit;
 }
