@@ -63,6 +63,9 @@ struct Ambrelin {
   // Told of every target a burn is done with: each one verified, and the one
   // it ends on otherwise; for a production log. May be left unset.
   std::function<void(const BurnOutcome&)> targetBurned;
+  // Asked before a burn's first request, when set: false when the production
+  // log cannot be written, and the burn does not start.
+  std::function<bool()> logReady;
 
   LinkState link;
   CodeImage code;

@@ -1,6 +1,7 @@
 #include "app/QtPlatform.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QEventLoop>
 #include <QFile>
 #include <QLockFile>
@@ -8,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
+#include <ctime>
 
 namespace {
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -64,4 +66,28 @@ bool AppendLine(const std::string& path, std::string_view line) {
   return file.write(bytes) == bytes.size() && file.flush();
 }
 
+bool CanAppend(const std::string& path) {
+  // The lock file beside it must be possible too.
+  QLockFile lock(QString::fromStdString(path + ".lock"));
+  if (!lock.lock()) return false;
+  QFile file(QString::fromStdString(path));
+  return file.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
 std::string HostName() { return QSysInfo::machineHostName().toStdString(); }
+
+namespace {
+
+std::string FileSha256(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (path.empty() || !file.open(QIODevice::ReadOnly)) return {};
+  QCryptographicHash hash(QCryptographicHash::Sha256);
+  if (!hash.addData(&file)) return {};
+  return hash.result().toHex().toStdString();
+}
+
+}  // namespace
+
+ProductionRecord BurnRecord(const BurnOutcome& outcome, const std::string& port, const std::string& adapter) {
+  return {std::time(nullptr), HostName(), port, adapter, outcome, FileSha256(outcome.image)};
+}

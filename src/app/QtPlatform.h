@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "app/Platform.h"
+#include "burner/ProductionLog.h"
 
 // Waits in a nested event loop: receive events, clicks and timers run, and
 // the condition is tested after each batch of events, so the wait ends the
@@ -32,4 +33,10 @@ std::string DataFolder();
 // same moment: under a lock file beside it, in one write. False when it
 // cannot be written.
 bool AppendLine(const std::string& path, std::string_view line);
+// Whether AppendLine could write to the file now; creates it when missing.
+bool CanAppend(const std::string& path);
 std::string HostName();
+// The production log's record of a target a burn is done with, as the
+// windows and the command line both write it: now, this machine, the port as
+// named and its adapter, and the SHA-256 of the image file named.
+ProductionRecord BurnRecord(const BurnOutcome&, const std::string& port, const std::string& adapter);

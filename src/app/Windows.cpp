@@ -1,7 +1,5 @@
 #include "app/Windows.h"
 
-#include <ctime>
-
 #include "app/BurnAboutControls.h"
 #include "app/BurnDesktop.h"
 #include "app/BurnDesktopControls.h"
@@ -39,14 +37,25 @@ void StartUp(Ambrelin& app) {
 }
 
 void LogBurns(Ambrelin& app) {
-  app.targetBurned = [&app](const BurnOutcome& outcome) {
+  const auto cannotWrite = [&app](const std::string& path) {
+    app.dialogs.Notice(std::string(ByLanguage(app, "生产记录写不进 ", "Cannot write the production log ")) + path);
+  };
+  app.logReady = [&app, cannotWrite] {
+    const std::string path = app.settings.Get(ProductionSection, ProductionLogKey);
+    if (path.empty() || CanAppend(path)) return true;
+    cannotWrite(path);
+    return false;
+  };
+  app.targetBurned = [&app, cannotWrite](const BurnOutcome& outcome) {
     const std::string path = app.settings.Get(ProductionSection, ProductionLogKey);
     if (path.empty()) return;
     const int n = ComNumber(app.controls.Text(DesktopFormControls::DesktopSelectComPort)).value_or(0);
-    const ProductionRecord record{std::time(nullptr), HostName(), "COM" + std::to_string(n), app.port.Identity(n),
-                                  outcome};
-    if (!AppendLine(path, ProductionLogLine(record)))
-      app.dialogs.Notice(std::string(ByLanguage(app, "生产记录写不进 ", "Cannot write the production log ")) + path);
+    if (AppendLine(path, ProductionLogLine(BurnRecord(outcome, "COM" + std::to_string(n), app.port.Identity(n)))))
+      return;
+    cannotWrite(path);
+    // Units that would go unrecorded are not burned: the run stops as the
+    // stop button would stop it.
+    if (app.job == Job::Burn && app.link.ReplyWanted) UpdateButtonUpdate_Click(app);
   };
 }
 

@@ -17,6 +17,7 @@
 #include "images/CodeBuffer.h"
 #include "images/HexFile.h"
 #include "images/RedidoFile.h"
+#include "images/TextLines.h"
 #include "link/Frame.h"
 #include "link/TxRx.h"
 
@@ -28,6 +29,7 @@ namespace {
 // Texts of the burn, as the main window and the burner window show them.
 constexpr BurnText StateTrigError{"设置: 预触发出错", "设置: 预触发出错", "State: Trig Error"};
 constexpr BurnText StateLoadFailed{"设置: 文件调入出错", "设置: 文件调入出错", "State: File Error"};
+constexpr BurnText StateLogFailed{"设置: 生产记录写不进", "设置: 生产记录写不进", "State: Log Error"};
 constexpr BurnText StateFirstSearch{"检测: 寻找目标", "检测: 寻找目标", "State: Find..."};
 constexpr BurnText StateFirstSearchFailed{"检测:目标没有出现", "检测:目标没有出现", "State: No Find MCU"};
 constexpr BurnText StateTooLarge{"检测:MCU空间不足", "检测:版本错", "State: Ver Error"};
@@ -73,32 +75,40 @@ constexpr EndText EndTexts[] = {
     {BurnEnd::NextNotFound, StateNotFound, true},  {BurnEnd::OtherChip, StateOtherChip, false},
     {BurnEnd::EraseFailed, {}, true},              {BurnEnd::WriteFailed, {}, true},
     {BurnEnd::VerifyFailed, {}, true},
+    {BurnEnd::LogFailed, StateLogFailed, false},
 };
 
 // What came back for a request of the burn.
 enum class Answer { Valid, Refused, Other, None, Stopped, Lost };
 
-// One step of the programming: its request's wait, its texts for each answer
-// and how the burn ends when the step gives up.
+// One step of the programming: its request's wait, its texts for each answer,
+// how the burn ends when the step gives up and where its errors are counted.
 struct BurnStep {
   uint16_t command;
   double wait;
   BurnText ok, refused, other, noReply, abort;
   BurnEnd failed;
+  int BurnOutcome::*errors;
 };
 constexpr BurnStep EraseStep{BootErase, EraseWait, EraseOk, EraseRefused, EraseOther, EraseNoReply, EraseAbort,
-                             BurnEnd::EraseFailed};
+                             BurnEnd::EraseFailed, &BurnOutcome::eraseErrors};
 constexpr BurnStep WriteStep{BootWrite, WriteWait, WriteOk, WriteRefused, WriteOther, WriteNoReply, WriteAbort,
-                             BurnEnd::WriteFailed};
+                             BurnEnd::WriteFailed, &BurnOutcome::writeErrors};
 // The boot program's refusal of a checksum request counts like a wrong sum, so
 // one that keeps refusing ends the burn at the error limit.
 constexpr BurnStep CheckStep{BootChecksum, ChecksumWait, CheckOk, CheckWrong, CheckOther, CheckNoReply, CheckAbort,
-                             BurnEnd::VerifyFailed};
+                             BurnEnd::VerifyFailed, &BurnOutcome::verifyErrors};
 
 struct Burning {
   Ambrelin& a;
   const Chip* chip = &UnknownChip;
   double targetStart = 0;
+  // The chip of the first identification, which every later target must be.
+  uint16_t firstChip = 0;
+  // The error label's count: erase and write together, the verify afresh.
+  int shownErrors = 0;
+  // A unit is being worked on that has no record yet.
+  bool open = false;
   BurnOutcome outcome;
 };
 
@@ -107,13 +117,24 @@ void Report(const Burning& b, Phase phase) {
     b.a.progress({Job::Burn, phase, b.outcome.address, b.chip->start, b.chip->end, b.outcome.errors});
 }
 
-// A production log hears of every target the burn is done with.
+// A production log hears of every target the burn is done with, once.
 void Record(Burning& b, BurnEnd end) {
   b.outcome.seconds = b.a.pump.Now() - b.targetStart;
+  b.open = false;
   if (!b.a.targetBurned) return;
   BurnOutcome record = b.outcome;
   record.end = end;
   b.a.targetBurned(record);
+}
+
+// The next unit starts with nothing heard; its image stays the same.
+void NextUnit(Burning& b) {
+  BurnOutcome& o = b.outcome;
+  o.identified = false;
+  o.verifySum.reset();
+  o.eraseErrors = o.writeErrors = o.verifyErrors = o.errors = 0;
+  o.address = 0;
+  b.targetStart = b.a.pump.Now();
 }
 
 void Both(Ambrelin& a, Control main, Control burner, const std::string& chinese, const std::string& english) {
@@ -165,9 +186,9 @@ bool Stopped(const Ambrelin& a) { return !a.link.ReplyWanted; }
 // Shows how the burn ended and returns its outcome.
 BurnOutcome End(Burning& b, BurnEnd end) {
   b.outcome.end = end;
-  // A verified target has been recorded already, and an auto-repeat run
-  // normally ends when no further target comes.
-  if (end != BurnEnd::Finished && !(end == BurnEnd::NextNotFound && b.outcome.good > 0)) Record(b, end);
+  // A verified target has been recorded already; an end before any unit, or
+  // while no further unit answered, is no unit's.
+  if (b.open) Record(b, end);
   for (const EndText& e : EndTexts) {
     if (e.end != end) continue;
     if (!e.text.main.empty()) ShowBurnState(b.a, e.text, end == BurnEnd::Finished ? Black : Red);
@@ -222,11 +243,14 @@ std::optional<uint16_t> AwaitIdentify(Ambrelin& a, double seconds, bool& lost) {
   }
 }
 
-// Counts a refusal or a silence; true when it was the last one allowed.
-bool CountError(Burning& b) {
-  ShowErrors(b.a, ++b.outcome.errors);
+// Counts a refusal or a silence of the step; true when it was the last one
+// allowed.
+bool CountError(Burning& b, const BurnStep& step) {
+  ++(b.outcome.*step.errors);
+  ++b.outcome.errors;
+  ShowErrors(b.a, ++b.shownErrors);
   Report(b, b.outcome.address > b.chip->end ? Phase::Verify : Phase::Program);
-  return b.outcome.errors >= ErrorLimit;
+  return b.shownErrors >= ErrorLimit;
 }
 
 enum class Step { Done, Again, End };
@@ -241,13 +265,13 @@ Step Judge(Burning& b, const BurnStep& step, Answer answer, uint32_t value) {
     case Answer::Valid: ShowBurnState(a, step.ok, Black, value); return Step::Done;
     case Answer::Other:
       ShowBurnState(a, step.other, Red, value);
-      ShowErrors(a, b.outcome.errors);
+      ShowErrors(a, b.shownErrors);
       return Step::Again;
     case Answer::Refused:
       ShowBurnState(a, step.refused, Red, value);
       break;
     case Answer::None:
-      if (!CountError(b)) {
+      if (!CountError(b, step)) {
         ShowBurnState(a, step.noReply, Red, value);
         return Step::Again;
       }
@@ -259,7 +283,7 @@ Step Judge(Burning& b, const BurnStep& step, Answer answer, uint32_t value) {
       b.outcome.end = step.failed;
       return Step::End;
   }
-  if (!CountError(b)) return Step::Again;
+  if (!CountError(b, step)) return Step::Again;
   b.outcome.end = step.failed;
   return Step::End;
 }
@@ -294,7 +318,6 @@ std::optional<uint8_t> ChooseTarget(Ambrelin& a, const std::string& path, bool s
 std::optional<BurnEnd> FirstSearch(Burning& b) {
   Ambrelin& a = b.a;
   if (Stopped(a)) return BurnEnd::Stopped;
-  b.targetStart = a.pump.Now();
   ShowBurnState(a, StateFirstSearch, Black);
   Report(b, Phase::Search);
   for (int attempt = 0; attempt < Attempts; ++attempt) {
@@ -306,12 +329,14 @@ std::optional<BurnEnd> FirstSearch(Burning& b) {
       a.port.Write(std::span(&*byte, 1));
       a.pump.WaitUntil(a.pump.Now() + TrigPause, [&a] { return Stopped(a); });
     }
+    // From the first request on, whatever answers or not is this target's.
+    b.open = true;
     TxBurnCommand(a, HostAddress, b.outcome.target, BootIdentify, 0);
     bool lost = false;
     const auto id = AwaitIdentify(a, FirstSearchWait, lost);
     if (lost) return BurnEnd::PortLost;
     if (id) {
-      b.outcome.chipId = *id;
+      b.firstChip = b.outcome.chipId = *id;
       b.outcome.identified = true;
       return std::nullopt;
     }
@@ -344,7 +369,11 @@ std::optional<BurnEnd> NextTarget(Burning& b) {
     const auto id = AwaitIdentify(a, NextTargetWait, lost);
     if (lost) return BurnEnd::PortLost;
     if (!id) continue;
-    if (*id == b.outcome.chipId) return std::nullopt;
+    // The unit that answered is the one worked on now, whichever chip it is.
+    b.open = true;
+    b.outcome.chipId = *id;
+    b.outcome.identified = true;
+    if (*id == b.firstChip) return std::nullopt;
     return BurnEnd::OtherChip;
   }
   return Stopped(a) ? BurnEnd::Stopped : BurnEnd::NextNotFound;
@@ -379,7 +408,7 @@ std::optional<BurnEnd> Program(Burning& b, const Chip& chip) {
   ShowBurnState(a, StateProgram, Black);
   a.controls.SetRange(Main::UpdateBarBurn, 0, chip.end);
   a.controls.SetRange(Burner::UpdateBarBurn, 0, chip.end);
-  b.outcome.errors = 0;
+  b.shownErrors = 0;
   int32_t& address = b.outcome.address;
   address = chip.start;
   Report(b, Phase::Program);
@@ -399,7 +428,7 @@ std::optional<BurnEnd> Verify(Burning& b, const Chip& chip) {
   Ambrelin& a = b.a;
   ShowBars(a, chip.end);
   ShowBurnState(a, StateVerify, Black);
-  b.outcome.errors = 0;
+  b.shownErrors = 0;
   b.outcome.imageChecksum = a.code.Checksum;
   Report(b, Phase::Verify);
   const auto at = static_cast<uint32_t>(b.outcome.address);
@@ -411,8 +440,8 @@ std::optional<BurnEnd> Verify(Burning& b, const Chip& chip) {
     uint32_t value = at;
     if (answer == Answer::Valid) {
       b.outcome.verifySum = ReplyWord(reply, 2);
-      value = b.outcome.verifySum;
-      if (b.outcome.verifySum != a.code.Checksum) answer = Answer::Refused;
+      value = *b.outcome.verifySum;
+      if (value != static_cast<uint32_t>(a.code.Checksum)) answer = Answer::Refused;
     }
     switch (Judge(b, CheckStep, answer, value)) {
       case Step::Done: Sound(a, true); return std::nullopt;
@@ -433,15 +462,25 @@ BurnOutcome Finish(Burning& b, bool restart) {
 
 BurnOutcome Burn(Ambrelin& a) {
   Burning b{a};
+  b.targetStart = a.pump.Now();
   if (!a.port.IsOpen()) return End(b, BurnEnd::PortClosed);
   const std::string path = a.controls.Text(Main::UpdateTextFileName);
   const bool script = HasEnding(path, "bat");
-  // Until a script line names its image, the log names the script.
-  b.outcome.image = path;
+  // A script's targets are checked with its images.
+  if (!script && !ChooseTarget(a, path, false, 1)) return End(b, BurnEnd::NoTarget);
+  // No unit is touched by a burn that could not run to its end.
+  if (const auto refusal = CheckBurnFile(a, path)) {
+    a.dialogs.MessageBox(refusal->message);
+    return End(b, refusal->end);
+  }
+  if (a.logReady && !a.logReady()) return End(b, BurnEnd::LogFailed);
   for (int line = 1;;) {
     const auto target = ChooseTarget(a, path, script, line);
     if (!target) return End(b, BurnEnd::NoTarget);
     b.outcome.target = *target;
+    b.outcome.image = script ? ScriptImagePath(a, path, line) : path;
+    b.outcome.identified = false;
+    b.outcome.imageChecksum.reset();
     if (const auto end = FirstSearch(b)) return End(b, *end);
     const Chip& chip = ChipById(b.outcome.chipId);
     b.chip = &chip;
@@ -455,16 +494,15 @@ BurnOutcome Burn(Ambrelin& a) {
       if (const auto end = Verify(b, chip)) return End(b, *end);
       ShowTotal(a, ++b.outcome.good);
       Record(b, BurnEnd::Finished);
-      b.targetStart = a.pump.Now();
       const bool repeat = a.controls.Ticked(Main::UpdateCheckAutoBurn);
       if (repeat) TxBurnCommand(a, HostAddress, b.outcome.target, BootControl, ControlNextTarget);
-      if (script) {
-        if (++line <= ScriptLineCount(a, path)) break;
+      if (script && ++line > ScriptLineCount(a, path)) {
         if (!repeat) return Finish(b, false);
         line = 1;
-        break;
       }
-      if (!repeat) return Finish(b, true);
+      if (!script && !repeat) return Finish(b, true);
+      NextUnit(b);
+      if (script) break;
     }
   }
 }
@@ -510,6 +548,52 @@ void TxBurnBlock(Ambrelin& a, uint8_t type, uint8_t address, uint16_t command, u
   std::transform(data.begin() + 4, data.end(), data.begin() + 4, Exchanged);
   if (!old) std::copy(data.begin() + 4, data.end(), slice.begin());
   a.port.Write(old ? EncodeFrame(a.link, type, address, data, summed) : EncodeFrame(a.link, type, address, data));
+}
+
+namespace {
+
+bool IsBurnImage(const std::string& path) {
+  return HasEnding(path, "hex") || HasEnding(path, "tot") || HasEnding(path, "bin");
+}
+
+// An image as the burn reads it, into an image of its own; the fill and the
+// chip's range do not decide whether it loads.
+Loaded ReadImage(Ambrelin& a, CodeImage& scratch, const std::string& image) {
+  if (HasEnding(image, "hex")) return ReadHexFile(scratch, image, 0xFF, 0, FillLast, a.pump);
+  if (HasEnding(image, "tot")) return ReadTotFile(scratch, image, 0xFF, 0, FillLast);
+  return ReadBinFile(scratch, image, 0xFF, 0, FillLast);
+}
+
+}  // namespace
+
+std::optional<BurnRefusal> CheckBurnFile(Ambrelin& a, const std::string& path) {
+  CodeImage scratch;
+  if (!HasEnding(path, "bat")) {
+    // Text and setting files are burned as the burn page loaded them.
+    if (!path.empty() && !IsBurnImage(path)) return std::nullopt;
+    const Loaded loaded = path.empty() ? ReadHexText(scratch, a.controls.Text(Main::DesktopTextCode1), 0xFF, 0,
+                                                     FillLast, a.pump)
+                                       : ReadImage(a, scratch, path);
+    if (loaded) return std::nullopt;
+    return BurnRefusal{BurnEnd::LoadFailed, loaded.error};
+  }
+  constexpr std::string_view ScriptFailed = "BatFile时, 出错 !";
+  const auto lines = ReadLines(path);
+  if (!lines) return BurnRefusal{BurnEnd::LoadFailed, std::string(ScriptFailed)};
+  if (lines->empty()) return BurnRefusal{BurnEnd::LoadFailed, std::string(ScriptFailed) + NoData};
+  for (int line = 1; line <= static_cast<int>(lines->size()); ++line) {
+    const std::string where = std::string(ScriptFailed) + " 行 " + std::to_string(line);
+    const int id = ScriptTargetId(a, path, line);
+    if (id < 1 || id > 6) return BurnRefusal{BurnEnd::NoTarget, where + ": 目标ID出错"};
+    // A line whose image the burn does not load would burn the line before's.
+    const std::string image = ScriptImagePath(a, path, line);
+    if (!IsBurnImage(image))
+      return BurnRefusal{BurnEnd::LoadFailed,
+                         where + (image.empty() ? ": 没有文件名" : ": 不是Hex, Tot或Bin文件 " + image)};
+    const Loaded loaded = ReadImage(a, scratch, image);
+    if (!loaded) return BurnRefusal{BurnEnd::LoadFailed, where + ", " + image + ": " + loaded.error};
+  }
+  return std::nullopt;
 }
 
 BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a) {

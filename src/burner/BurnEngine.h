@@ -4,6 +4,7 @@
 // after target or line after line of a burn script.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,29 +55,49 @@ enum class BurnEnd {
   NoTarget,      // no target ID chosen, or a script line without one
   TrigError,     // the pre-trigger text is no byte
   NotFound,      // the first search found no boot program
-  LoadFailed,    // the image could not be loaded
+  LoadFailed,    // the image could not be loaded, or a script line cannot be burned
+  LogFailed,     // the production log cannot be written: nothing started
   TooLarge,      // the image is longer than the chip
   NextNotFound,  // no further target came (how an auto-repeat run ends)
   OtherChip,     // a later target is another chip
   EraseFailed,   // the error limit, erasing
   WriteFailed,   // the error limit, writing
   VerifyFailed,  // the error limit, verifying
+  PortFailed,    // the command line could not open the port: no burn ran
 };
 
-// The end of a burn and its figures, of the last target it worked on.
+// The end of a burn and its figures, of the last target it worked on. What
+// was not heard or read for that target is left unknown, never taken over
+// from the target before.
 struct BurnOutcome {
   BurnEnd end = BurnEnd::Stopped;
   uint8_t target = 0;
-  std::string image;        // the file burned; empty for the code box
+  std::string image;        // the file burned, as named; empty for the code box
   uint16_t chipId = 0;
-  bool identified = false;  // whether chipId was heard
-  int32_t imageChecksum = 0;
-  uint16_t verifySum = 0;   // the chip's last answer to the checksum request
-  int errors = 0;           // as the error label shows them
+  bool identified = false;  // whether chipId was heard from this target
+  std::optional<int32_t> imageChecksum;  // once the image is loaded for the chip
+  std::optional<uint16_t> verifySum;     // the chip's last answer to the checksum request
+  // Refusals and silences of each step, and their total, for this target.
+  // The error label counts otherwise: erase and write together, and afresh
+  // for the verify.
+  int eraseErrors = 0, writeErrors = 0, verifyErrors = 0;
+  int errors = 0;
   int good = 0;             // targets verified
   int32_t address = 0;      // where programming stood
-  double seconds = 0;       // from the search for this target to its end
+  double seconds = 0;       // from the start click, or the last target's end, to this one's end
 };
+
+// Why a burn would stop short of its end, found before the first request: a
+// script line without a target (NoTarget), an image that does not load or a
+// script that names none (LoadFailed), and the message that says which.
+struct BurnRefusal {
+  BurnEnd end;
+  std::string message;
+};
+// Reads what a burn of `path` loads, the code box for an empty path and every
+// line of a script, into an image of its own: the code buffer is left alone.
+// Nothing when the burn can run to its end.
+std::optional<BurnRefusal> CheckBurnFile(Ambrelin&, const std::string& path);
 
 // The start/stop button of the burn page: every click inverts ReplyWanted; a
 // click that sets it runs the whole burn inside itself and returns how it

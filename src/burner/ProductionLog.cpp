@@ -16,6 +16,8 @@ std::string_view BurnResult(BurnEnd end) {
     case BurnEnd::NotFound:
     case BurnEnd::NextNotFound: return "not found";
     case BurnEnd::LoadFailed: return "image error";
+    case BurnEnd::LogFailed: return "log error";
+    case BurnEnd::PortFailed: return "cannot open";
     case BurnEnd::TooLarge: return "image too large";
     case BurnEnd::OtherChip: return "other chip";
     case BurnEnd::EraseFailed: return "erase failed";
@@ -64,14 +66,19 @@ std::string ProductionLogLine(const ProductionRecord& r) {
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.1f", o.seconds);
   std::string line = "{\"time\":" + JsonText(IsoTime(r.time)) + ",\"host\":" + JsonText(r.host) +
-                     ",\"port\":" + JsonText(r.port) + ",\"adapter\":" + JsonText(r.adapter) +
-                     ",\"target\":" + std::to_string(o.target);
+                     ",\"port\":" + JsonText(r.port) + ",\"adapter\":" + JsonText(r.adapter);
+  if (o.target != 0) line += ",\"target\":" + std::to_string(o.target);
   if (o.identified)
     line += ",\"chip_id\":" + JsonText(HexWord(o.chipId)) + ",\"chip\":" + JsonText(ChipName(ChipById(o.chipId)));
-  line += ",\"image\":" + JsonText(o.image) + ",\"image_checksum\":" + JsonText(HexWord(static_cast<uint32_t>(o.imageChecksum))) +
-          ",\"result\":" + JsonText(BurnResult(o.end)) + ",\"verify_sum\":" + JsonText(HexWord(o.verifySum)) +
-          ",\"errors\":" + std::to_string(o.errors) + ",\"seconds\":" + seconds +
-          ",\"version\":" + JsonText(ProgramVersion()) + "}";
+  if (!o.image.empty()) line += ",\"image\":" + JsonText(o.image);
+  if (!r.imageSha256.empty()) line += ",\"image_sha256\":" + JsonText(r.imageSha256);
+  if (o.imageChecksum) line += ",\"image_checksum\":" + JsonText(HexWord(static_cast<uint32_t>(*o.imageChecksum)));
+  line += ",\"result\":" + JsonText(BurnResult(o.end));
+  if (o.verifySum) line += ",\"verify_sum\":" + JsonText(HexWord(*o.verifySum));
+  line += ",\"errors\":" + std::to_string(o.errors) + ",\"erase_errors\":" + std::to_string(o.eraseErrors) +
+          ",\"write_errors\":" + std::to_string(o.writeErrors) + ",\"verify_errors\":" +
+          std::to_string(o.verifyErrors) + ",\"seconds\":" + seconds + ",\"version\":" + JsonText(ProgramVersion()) +
+          "}";
   return line;
 }
 

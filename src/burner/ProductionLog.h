@@ -11,6 +11,8 @@ struct ProductionRecord {
   std::time_t time = 0;
   std::string host, port, adapter;  // the adapter's identity, if it gives one
   BurnOutcome outcome;
+  // Of the image file, in lower-case hex; empty when it could not be read.
+  std::string imageSha256;
 };
 
 // The settings that name the windows' log file.
@@ -24,7 +26,8 @@ std::string IsoTime(std::time_t);
 std::string JsonText(std::string_view);
 // A number as "0x" and four upper-case hex digits.
 std::string HexWord(uint32_t);
-// One JSON object, no line end.
+// One JSON object, no line end. What is not known of the unit is left out:
+// the chip until it answered, the sums until they were read or heard.
 std::string ProductionLogLine(const ProductionRecord&);
 // The version the program reports.
 std::string_view ProgramVersion();

@@ -55,7 +55,8 @@ const std::vector<VerbSpec> Verbs{
      {FillOption, {"last", "ADDRESS", "the last address shown, hex", "3FF"}, LangOption}, Dump},
     {"burn", "burn a front panel (several --port: a gang)", "FILE",
      "Burns FILE (.hex, .tot, or a .bat burn script) into the front-panel chip through its boot program and "
-     "verifies it. Given --port more than once, burns that many units at once, one process a port.",
+     "verifies it. The image, or every line of a script, and the log are checked before the port is opened. "
+     "Given --port more than once, burns that many units at once, one process a port.",
      {{"port", "P", "the unit's port: COMn or a device path; repeat it for a gang burn", ""},
       {"target", "N", "the target ID, 1 to 6 (a script names its own)", ""},
       FillOption,

@@ -1,6 +1,5 @@
 // Verbs of the burner: the burn itself and the restart request, the same
 // engine as the windows over a headless control map.
-#include <ctime>
 #include <iostream>
 #include <map>
 
@@ -44,7 +43,9 @@ int ExitOf(const BurnOutcome& o) {
   if (Done(o)) return ExitOk;
   switch (o.end) {
     case BurnEnd::Stopped: return ExitStopped;
-    case BurnEnd::PortClosed: return ExitPort;
+    case BurnEnd::PortClosed:
+    case BurnEnd::PortFailed: return ExitPort;
+    case BurnEnd::LogFailed: return ExitLog;
     case BurnEnd::PortLost: return ExitPortLost;
     case BurnEnd::NotFound:
     case BurnEnd::NextNotFound: return ExitNoTarget;
@@ -67,11 +68,25 @@ std::vector<Reporter::Field> BurnSummary(const BurnOutcome& o, int exit) {
   if (o.identified)
     fields.insert(fields.end(), {{"chip_id", "chip", HexWord(o.chipId)},
                                  {"chip", "", std::string(ChipName(ChipById(o.chipId)))}});
-  fields.insert(fields.end(), {{"image", "image", o.image},
-                               {"image_checksum", "checksum", HexWord(static_cast<uint32_t>(o.imageChecksum))},
-                               {"verify_sum", "verify", Done(o) || o.end == BurnEnd::VerifyFailed ? HexWord(o.verifySum) : ""},
-                               {"errors", "errors", std::to_string(o.errors), true}});
-  if (!Done(o)) fields.push_back({"address", "stopped at", HexWord(static_cast<uint32_t>(o.address))});
+  // The line names the steps that had errors; --json gives each count.
+  std::string steps;
+  for (const auto& [step, count] :
+       {std::pair{"erase", o.eraseErrors}, {"write", o.writeErrors}, {"verify", o.verifyErrors}})
+    if (count > 0) steps += (steps.empty() ? " (" : ", ") + std::string(step) + " " + std::to_string(count);
+  if (!steps.empty()) steps += ")";
+  fields.insert(fields.end(),
+                {{"image", "image", o.image},
+                 {"image_checksum", "checksum", o.imageChecksum ? HexWord(static_cast<uint32_t>(*o.imageChecksum)) : ""},
+                 {"verify_sum", "verify", o.verifySum ? HexWord(*o.verifySum) : ""},
+                 {"errors", "errors", std::to_string(o.errors), true, steps},
+                 {"erase_errors", "", std::to_string(o.eraseErrors), true, "", false},
+                 {"write_errors", "", std::to_string(o.writeErrors), true, "", false},
+                 {"verify_errors", "", std::to_string(o.verifyErrors), true, "", false}});
+  // Where programming stood, for the ends that can come while it runs.
+  const bool programming = o.end == BurnEnd::EraseFailed || o.end == BurnEnd::WriteFailed ||
+                           o.end == BurnEnd::VerifyFailed || o.end == BurnEnd::Stopped || o.end == BurnEnd::PortLost;
+  if (!Done(o) && o.identified && programming)
+    fields.push_back({"address", "stopped at", HexWord(static_cast<uint32_t>(o.address))});
   return fields;
 }
 
@@ -90,6 +105,32 @@ void PrintLabels(MapControls& c) {
   };
 }
 
+// The image or script and the log, before any port is opened: a burn that
+// could not run to its end, or could not be recorded, touches no unit.
+// Nothing when the burn may go ahead.
+std::optional<int> Refused(const Parsed& p, const std::string& what, const std::string& file, const std::string& log) {
+  CliSession check("", p.English());
+  BurnOutcome refused;
+  refused.image = file;
+  // The engine loads these itself; any other file would leave it the code
+  // buffer as nothing loaded it.
+  if (!HasEnding(file, "hex") && !HasEnding(file, "tot") && !HasEnding(file, "bat")) {
+    std::cerr << "not an image the burn takes: " << file << '\n';
+    refused.end = BurnEnd::LoadFailed;
+  } else if (const auto refusal = CheckBurnFile(check.a, file)) {
+    std::cerr << refusal->message << '\n';
+    refused.end = refusal->end;
+  } else if (!log.empty() && !CanAppend(log)) {
+    std::cerr << "cannot write the production log " << log << '\n';
+    refused.end = BurnEnd::LogFailed;
+  } else {
+    return std::nullopt;
+  }
+  const int exit = ExitOf(refused);
+  Reporter(p, what, check.a).Summary(BurnSummary(refused, exit));
+  return exit;
+}
+
 }  // namespace
 
 int Burn(Parsed& p) {
@@ -105,6 +146,10 @@ int Burn(Parsed& p) {
   if (!fill) return ExitUsage;
   const auto trig = p.Hex("trig", 0xFF);
   if (!trig) return p.Usage("--trig must be a byte in hex, 00 to FF");
+  const std::string log = p.Set("log") ? p.Value("log") : "";
+  std::string what = "burn";
+  for (const std::string& port : ports) what += " " + port;
+  if (const auto exit = Refused(p, what, file, log)) return *exit;
   if (ports.size() > 1) return GangBurn(p);
 
   CliSession session(ports[0], p.English());
@@ -119,21 +164,32 @@ int Burn(Parsed& p) {
   c.SetTicked(Main::UpdateCheckAutoReboot, p.Set("reboot"));
   c.SetTicked(Burner::UpdateCheckVerOld, p.Set("old"));
 
-  Reporter reporter(p, "burn " + ports[0], a);
+  Reporter reporter(p, what, a);
   if (reporter.mode == Reporter::Mode::Verbose) PrintLabels(c);
-  if (!session.Open("38400,N,8,1")) return reporter.PortFailed(session);
-  if (p.Set("log")) {
-    const std::string log = p.Value("log");
-    a.targetBurned = [&session, log](const BurnOutcome& o) {
-      const ProductionRecord record{std::time(nullptr), HostName(), session.portText, session.Adapter(), o};
-      if (!AppendLine(log, ProductionLogLine(record))) std::cerr << "cannot write the production log " << log << '\n';
+  if (!session.Open("38400,N,8,1")) {
+    // A gang's table and log tell a port that could not be opened from a
+    // unit that did not answer.
+    const BurnOutcome failed{BurnEnd::PortFailed, static_cast<uint8_t>(*target), file};
+    if (!log.empty() && !AppendLine(log, ProductionLogLine(BurnRecord(failed, session.portText, ""))))
+      std::cerr << "cannot write the production log " << log << '\n';
+    return reporter.PortFailed(session);
+  }
+  bool logFailed = false;
+  if (!log.empty()) {
+    a.targetBurned = [&session, &a, &logFailed, log](const BurnOutcome& o) {
+      if (AppendLine(log, ProductionLogLine(BurnRecord(o, session.portText, session.Adapter())))) return;
+      std::cerr << "cannot write the production log " << log << '\n';
+      logFailed = true;
+      // Units that would go unrecorded are not burned: the run stops as Ctrl-C would stop it.
+      if (a.job == Job::Burn && a.link.ReplyWanted) UpdateButtonUpdate_Click(a);
     };
   }
   OnInterrupt([&a] {
     if (a.job == Job::Burn) UpdateButtonUpdate_Click(a);
   });
   const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
-  const int exit = WasInterrupted() ? static_cast<int>(ExitStopped) : ExitOf(outcome);
+  const int exit =
+      WasInterrupted() ? static_cast<int>(ExitStopped) : logFailed ? static_cast<int>(ExitLog) : ExitOf(outcome);
   reporter.Summary(BurnSummary(outcome, exit));
   return exit;
 }

@@ -27,6 +27,7 @@ enum Exit {
   ExitImage = 5,       // the image or script cannot be loaded, or is too large
   ExitJob = 6,         // erase, write or verify failed: the unit is not good
   ExitPortLost = 7,    // the port went away during the job
+  ExitLog = 8,         // the production log cannot be written
   ExitUsage = 64,
   ExitStopped = 130,   // Ctrl-C or SIGTERM, the job stopped as its button would
 };
@@ -132,6 +133,7 @@ struct Reporter {
     std::string key, label, text;
     bool number = false;
     std::string unit = "";  // after the text on the line, as " s"
+    bool onLine = true;     // false: in the JSON summary only
   };
   void Summary(std::vector<Field> fields);
   // A job that never began because its port would not open: the summary

@@ -63,7 +63,7 @@ void Table(const std::vector<Unit>& units) {
     const QJsonObject& s = u.summary;
     const std::string chip = Text(s, "chip_id").empty() ? "-" : Text(s, "chip_id") + " " + Text(s, "chip");
     std::printf("%-*s  %-14s  %-28s  %-6s  %-6s  %.1f\n", static_cast<int>(width), u.port.c_str(),
-                s.isEmpty() ? "no answer" : Text(s, "result").c_str(), chip.c_str(), Text(s, "verify_sum").c_str(),
+                s.isEmpty() ? "no summary" : Text(s, "result").c_str(), chip.c_str(), Text(s, "verify_sum").c_str(),
                 Text(s, "errors").c_str(), s.value("seconds").toDouble());
   }
 }

@@ -103,7 +103,7 @@ void Reporter::Summary(std::vector<Field> fields) {
   // A field without a label goes on with the one before it.
   std::string line = what + ":";
   for (const Field& f : fields) {
-    if (f.text.empty() || f.key == "exit") continue;
+    if (f.text.empty() || f.key == "exit" || !f.onLine) continue;
     line += (f.label.empty() || line.ends_with(':') ? " " : ", ") + (f.label.empty() ? "" : f.label + " ") + f.text + f.unit;
   }
   *lineOut << line << std::endl;

@@ -59,6 +59,7 @@ std::optional<Loaded> OpenImage(Ambrelin& a, const std::string& path, Control na
 Loaded ReadEggFile(CodeImage& code, const std::string& path, uint8_t fill, EventPump& pump) {
   const auto lines = ReadLines(path);
   if (!lines) return Failed({}, EggFailed);
+  if (lines->empty()) return Failed({}, std::string(EggFailed) + NoData);
   std::fill(code.Buffer.begin(), code.Buffer.begin() + CodeBufferLast + 1, fill);
   code.Length = 0;
   Loaded loaded;
@@ -108,6 +109,7 @@ Loaded ReadFlashFile(CodeImage& code, const std::string& path, EventPump& pump) 
     }
   }
   loaded.length = code.Length;
+  if (loaded.stored == 0) return Failed(loaded, std::string(FlashFailed) + NoData);
   return loaded;
 }
 

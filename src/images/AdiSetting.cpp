@@ -52,7 +52,10 @@ std::optional<Setting> ReadSetting(const std::string& line) {
 
 Loaded ReadValFile(Ambrelin& a, const std::string& path) {
   const auto lines = ReadLines(path);
-  if (!lines) return Failed({}, "LoadCode_ValFile时, 出错 !");
+  constexpr std::string_view ValFailed = "LoadCode_ValFile时, 出错 !";
+  if (!lines) return Failed({}, ValFailed);
+  // A setting without a register applies nothing.
+  if (lines->size() < 2) return Failed({}, std::string(ValFailed) + NoData);
   FillCode(a.code, 0x00);
   const size_t quote = lines->empty() ? std::string::npos : lines->front().find('"');
   if (quote == std::string::npos) return Failed({}, "文件格式出错");

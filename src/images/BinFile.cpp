@@ -10,6 +10,7 @@ Loaded ReadBinFile(CodeImage& code, const std::string& path, uint8_t fill, int32
   // One byte more than the buffer holds tells a file too large for it.
   const auto bytes = ReadBytes(path, code.Buffer.size() + 1);
   if (!bytes || bytes->size() > code.Buffer.size()) return Failed({}, BinFailed);
+  if (bytes->empty()) return Failed({}, std::string(BinFailed) + NoData);
   Loaded loaded;
   loaded.date = FileTime(path).value_or("");
   FillCode(code, fill);

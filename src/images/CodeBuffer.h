@@ -31,6 +31,9 @@ struct Loaded {
 
 // The load stopped: `loaded` with the loader's message.
 Loaded Failed(Loaded loaded, std::string_view message);
+// After a loader's message: the file holds no byte to load, or a HEX file
+// stops before its end record (cut short). Either would burn the fill alone.
+inline constexpr char NoData[] = " 文件无数据", NoEndRecord[] = " 缺少结束记录";
 
 // How a burner-window twin follows its main-window label.
 enum class Twin { None, Same, English };

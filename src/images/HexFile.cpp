@@ -58,17 +58,25 @@ Loaded ReadHexFile(CodeImage& code, const std::string& path, uint8_t fill, int32
   loaded.date = FileTime(path).value_or("");
   FillCode(code, fill);
   code.Length = 0;
+  bool ended = false;
+  int32_t bytes = 0;
   for (size_t k = 0; k < lines->size(); ++k) {
     const std::string& line = (*lines)[k];
     pump.Yield();
     if (line.empty() || line[0] != ':') return Failed(loaded, "文件格式出错");
     const Record r = ReadRecord(line);
-    if (r.type == 1) break;
+    if (r.type == 1) {
+      ended = true;
+      break;
+    }
     if (r.type != 0) return Failed(loaded, "不支持HEX扩展格式");
     if (!SumsToZero(line, r)) return BadRecord(loaded, FileFailed, k + 1);
     code.Length = std::max(code.Length, WriteRecord(code, line, r));
+    bytes += r.count;
     ++loaded.lines;
   }
+  if (bytes == 0) return Failed(loaded, std::string(FileFailed) + NoData);
+  if (!ended) return Failed(loaded, std::string(FileFailed) + NoEndRecord);
   code.Length -= 1;
   return FinishRead(code, loaded, start, end, FileFailed);
 }
@@ -78,6 +86,7 @@ Loaded ReadHexText(CodeImage& code, const std::string& text, uint8_t fill, int32
   Loaded loaded;
   FillCode(code, fill);
   code.Length = 0;
+  int32_t bytes = 0;
   size_t from = 0;
   // Every piece between line feeds counts, empty ones and the last included;
   // an empty piece reads as all zeros, so its sum is good too.
@@ -89,10 +98,13 @@ Loaded ReadHexText(CodeImage& code, const std::string& text, uint8_t fill, int32
     if (r.type == 1) break;
     if (!SumsToZero(line, r)) return BadRecord(loaded, TextFailed, piece);
     code.Length = std::max(code.Length, WriteRecord(code, line, r));
+    bytes += r.count;
     ++loaded.lines;
     if (feed == std::string::npos) break;
     from = feed + 1;
   }
+  // The box needs no end record, but a box without data is no image.
+  if (bytes == 0) return Failed(loaded, std::string(TextFailed) + NoData);
   code.Length -= 1;
   return FinishRead(code, loaded, start, end, TextFailed);
 }

@@ -43,6 +43,7 @@ Loaded ReadTotFile(CodeImage& code, const std::string& path, uint8_t fill, int32
   constexpr std::string_view TotFailed = "LoadCode_TotFile时, 出错 !";
   const auto bytes = ReadBytes(path, code.Buffer.size());
   if (!bytes) return Failed({}, TotFailed);
+  if (bytes->empty()) return Failed({}, std::string(TotFailed) + NoData);
   Loaded loaded;
   loaded.date = FileTime(path).value_or("");
   FillCode(code, fill);

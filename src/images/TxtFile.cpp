@@ -27,6 +27,8 @@ Loaded ReadTxtFile(CodeImage& code, const std::string& path, uint8_t fill, int32
       high = -1;
     }
   }
+  // No copy is written for a file without a byte.
+  if (count == 0) return Failed(loaded, std::string(TxtFailed) + NoData);
   code.Length = count;
   std::string copy = path;
   if (!SaveFile_Bin(copy, code.Buffer, code.Length)) return Failed(loaded, TxtFailed);

@@ -108,7 +108,7 @@ TEST_F(Burn, A512ByteBlockChipFrom1024WithARefusedThirdWrite) {
   int refused = 0;
   When(Main::UpdateLabelBurnState, "写入: 正确0x480", [&] { boot.refuse[BootWrite] = refused++ == 0; });
   const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
-  EXPECT_EQ(std::make_pair(outcome.end, outcome.errors), std::make_pair(BurnEnd::Finished, 0)) << "counted afresh";
+  EXPECT_EQ(std::make_tuple(outcome.end, outcome.errors, outcome.writeErrors), std::make_tuple(BurnEnd::Finished, 1, 1));
   const auto erases = Requests(BootErase), written = Requests(BootWrite);
   ASSERT_EQ(erases.size(), (0x10000u - 1024) / 512 + 1);
   EXPECT_EQ(std::vector<uint16_t>(erases.begin(), erases.begin() + 3), (std::vector<uint16_t>{0x400, 0x400, 0x600}));
@@ -123,26 +123,30 @@ TEST_F(Burn, A512ByteBlockChipFrom1024WithARefusedThirdWrite) {
 
 TEST_F(Burn, ErrorLimitsPerPhase) {
   ReadyToBurn(0x0101, HexImage("limit.hex", Pattern(0x1000, 4)));
+  // The limit counts erase and write together and the verify afresh, as the
+  // label shows; the outcome keeps every step's errors and their total.
   const struct {
     const char* name;
     std::function<void()> fault;
     BurnEnd end;
-    int errors;
+    std::array<int, 3> errors;  // erase, write, verify
     const char *state, *burnerState;
     double seconds;  // the waits out, where the answers are silent
   } cases[] = {
-      {"99 refused erases", [&] { boot.refuse[BootErase] = 99; }, BurnEnd::Finished, 0, "进度: 完成", "进度: 完成", 0},
-      {"100 refused erases", [&] { boot.refuse[BootErase] = 100; }, BurnEnd::EraseFailed, 100, "删除: 错误0x0", "删除: 错误", 0},
-      {"99 silent writes", [&] { boot.silence[BootWrite] = 99; }, BurnEnd::Finished, 0, "进度: 完成", "进度: 完成", 297},
-      {"100 silent erases", [&] { boot.silence[BootErase] = 100; }, BurnEnd::EraseFailed, 100, "结束: 删除失败",
+      {"99 refused erases", [&] { boot.refuse[BootErase] = 99; }, BurnEnd::Finished, {99, 0, 0}, "进度: 完成", "进度: 完成", 0},
+      {"100 refused erases", [&] { boot.refuse[BootErase] = 100; }, BurnEnd::EraseFailed, {100, 0, 0}, "删除: 错误0x0",
+       "删除: 错误", 0},
+      {"99 silent writes", [&] { boot.silence[BootWrite] = 99; }, BurnEnd::Finished, {0, 99, 0}, "进度: 完成", "进度: 完成",
+       297},
+      {"100 silent erases", [&] { boot.silence[BootErase] = 100; }, BurnEnd::EraseFailed, {100, 0, 0}, "结束: 删除失败",
        "结束: 删除失败", 300},
-      {"100 silent writes", [&] { boot.silence[BootWrite] = 100; }, BurnEnd::WriteFailed, 100, "结束: 写入失败",
-       "结束: 写入失败", 300},
-      {"60 and 60", [&] { boot.refuse[BootErase] = 60, boot.silence[BootChecksum] = 60; }, BurnEnd::Finished, 60,
-       "进度: 完成", "进度: 完成", 480},
-      {"100 silent checksums", [&] { boot.silence[BootChecksum] = 100; }, BurnEnd::VerifyFailed, 100,
+      {"50 and 50", [&] { boot.refuse[BootErase] = 50, boot.silence[BootWrite] = 50; }, BurnEnd::WriteFailed,
+       {50, 50, 0}, "结束: 写入失败", "结束: 写入失败", 150},
+      {"60 and 60", [&] { boot.refuse[BootErase] = 60, boot.silence[BootChecksum] = 60; }, BurnEnd::Finished,
+       {60, 0, 60}, "进度: 完成", "进度: 完成", 480},
+      {"100 silent checksums", [&] { boot.silence[BootChecksum] = 100; }, BurnEnd::VerifyFailed, {0, 0, 100},
        "校验:无响应0x1000", "校验:失败", 800},
-      {"100 refused checksums", [&] { boot.refuse[BootChecksum] = 100; }, BurnEnd::VerifyFailed, 100,
+      {"100 refused checksums", [&] { boot.refuse[BootChecksum] = 100; }, BurnEnd::VerifyFailed, {0, 0, 100},
        "校验: 错误0x1000", "校验: 错误", 0},
   };
   for (const auto& k : cases) {
@@ -151,7 +155,8 @@ TEST_F(Burn, ErrorLimitsPerPhase) {
     const double start = Now();
     const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
     EXPECT_EQ(outcome.end, k.end) << k.name;
-    EXPECT_EQ(outcome.errors, k.errors) << k.name;
+    EXPECT_EQ((std::array{outcome.eraseErrors, outcome.writeErrors, outcome.verifyErrors}), k.errors) << k.name;
+    EXPECT_EQ(outcome.errors, k.errors[0] + k.errors[1] + k.errors[2]) << k.name;
     EXPECT_EQ(State(c), k.state) << k.name;
     EXPECT_EQ(c.Text(Burner::UpdateLabelBurnState), k.burnerState) << k.name;
     EXPECT_EQ(c.At(Main::UpdateLabelBurnState).colour, k.end == BurnEnd::Finished ? Black : Red) << k.name;
@@ -310,30 +315,61 @@ TEST_F(Burn, EndsAroundTheSearches) {
 }
 
 TEST_F(Burn, RefusalsBeforeSendingAnything) {
+  // A script that could not be burned to its end is refused whole, before the
+  // first unit: its later lines are read before the first is burned.
+  const std::string good = HexImage("good.hex", Pattern(0x100, 8));
+  HexImage("one.hex", Pattern(0x100, 9));
+  WriteFile("empty.hex", "");
   const struct {
     std::function<void()> setup;
     BurnEnd end;
     const char* state;
+    std::string message;  // the box that says why
   } cases[] = {
-      {[&] { c.SetIndex(Main::UpdateSelectTarget, -1); }, BurnEnd::NoTarget, "设置: 没选择目标"},
-      {[&] { c.SetText(Main::UpdateTextTrig, "100"); }, BurnEnd::TrigError, "设置: 预触发出错"},
-      {[&] { c.SetText(Main::UpdateTextTrig, "5G"); }, BurnEnd::TrigError, "设置: 预触发出错"},
-      {[&] { c.SetText(Main::UpdateTextTrig, " "); }, BurnEnd::TrigError, "设置: 预触发出错"},
+      {[&] { c.SetIndex(Main::UpdateSelectTarget, -1); }, BurnEnd::NoTarget, "设置: 没选择目标", ""},
+      {[&] { c.SetText(Main::UpdateTextTrig, "100"); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
+      {[&] { c.SetText(Main::UpdateTextTrig, "5G"); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
+      {[&] { c.SetText(Main::UpdateTextTrig, " "); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
       {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("bad.bat", "7 one.hex\r\n")); }, BurnEnd::NoTarget,
-       "设置: 没选择目标"},
-      {[&] { port.Close(); }, BurnEnd::PortClosed, "设置: 没有打开串口"},
+       "设置: 没选择目标", "BatFile时, 出错 ! 行 1: 目标ID出错"},
+      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("id.bat", "1 one.hex\r\n\r\n")); }, BurnEnd::NoTarget,
+       "设置: 没选择目标", "BatFile时, 出错 ! 行 2: 目标ID出错"},
+      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("missing.bat", "1 one.hex\r\n2 absent.hex\r\n")); },
+       BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2, " + ::testing::TempDir() + "absent.hex: LoadCode_HexFile时, 出错 !"},
+      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("empty.bat", "1 one.hex\r\n2 empty.hex\r\n")); },
+       BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2, " + ::testing::TempDir() + "empty.hex: LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("kind.bat", "1 one.hex\r\n2 notes.txt\r\n")); },
+       BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2: 不是Hex, Tot或Bin文件 " + ::testing::TempDir() + "notes.txt"},
+      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("nothing.bat", "")); }, BurnEnd::LoadFailed,
+       "设置: 文件调入出错", "BatFile时, 出错 ! 文件无数据"},
+      {[&] { c.SetText(Main::UpdateTextFileName, ::testing::TempDir() + "empty.hex"); }, BurnEnd::LoadFailed,
+       "设置: 文件调入出错", "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {[&] { c.SetText(Main::UpdateTextFileName, ""); }, BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "LoadCode_Include, 出错 ! 文件无数据"},
+      {[&] { a.logReady = [] { return false; }; }, BurnEnd::LogFailed, "设置: 生产记录写不进", ""},
+      {[&] { port.Close(); }, BurnEnd::PortClosed, "设置: 没有打开串口", ""},
   };
+  int records = 0;
+  a.targetBurned = [&](const BurnOutcome&) { ++records; };
   for (const auto& k : cases) {
-    ReadyToBurn(0x0101, "");
+    ReadyToBurn(0x0101, good);
     c.SetText(Main::UpdateTextTrig, "");
+    a.logReady = nullptr;
+    t.dialogs.messages.clear();
+    a.code.Buffer[0] = 0x42;
     k.setup();
     EXPECT_EQ(UpdateButtonUpdate_Click(a).end, k.end) << k.state;
     EXPECT_EQ(State(c), k.state);
+    EXPECT_EQ(t.dialogs.messages, k.message.empty() ? std::vector<std::string>{} : std::vector{k.message});
     EXPECT_EQ(c.At(Main::UpdateLabelBurnState).colour, Red);
     EXPECT_EQ(c.Text(Main::UpdateButtonUpdate), "开始烧录");
+    EXPECT_EQ(a.code.Buffer[0], 0x42) << "the check leaves the code buffer alone: " << k.message;
   }
-  EXPECT_TRUE(Requests(BootIdentify).empty() && port.dropped.empty() && t.dialogs.played.empty());
-
+  EXPECT_TRUE(Requests(BootIdentify).empty() && port.dropped.empty());
+  EXPECT_EQ(records, 0) << "no unit, no line";
 }
 
 TEST_F(Burn, OpenViewAndRestartOnTheBurnPage) {

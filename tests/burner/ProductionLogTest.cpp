@@ -29,14 +29,43 @@ TEST_F(ProductionLog, EveryVerifiedTargetAndTheFailureAreRecorded) {
     EXPECT_GT(records[k].seconds, 0.1);
   }
   EXPECT_EQ(records[2].end, BurnEnd::EraseFailed);
-  EXPECT_EQ(records[2].errors, 100);
+  EXPECT_EQ(std::make_pair(records[2].errors, records[2].eraseErrors), std::make_pair(100, 100));
+  EXPECT_TRUE(records[2].identified);
+  EXPECT_EQ(records[2].imageChecksum, records[0].imageChecksum);
+  EXPECT_FALSE(records[2].verifySum) << "no sum was heard from the third unit";
 
-  // A run that ends because no further unit came records nothing more.
-  records.clear();
-  t.link.unit.boot.refuseChance = 0;
-  When(Main::UpdateLabelBurnTotal, "统计: 1", [&] { t.link.unit.boot.targets.clear(); });
-  EXPECT_EQ(UpdateButtonUpdate_Click(a).end, BurnEnd::NextNotFound);
-  EXPECT_EQ(records.size(), 1u);
+  // A run that ends because no further unit came, or is stopped while it
+  // waits for one, records nothing more.
+  for (bool stop : {false, true}) {
+    records.clear();
+    t.link.unit.boot.refuseChance = 0;
+    t.link.unit.boot.targets = {1};
+    When(Main::UpdateLabelBurnTotal, "统计: 1", [&] {
+      t.link.unit.boot.targets.clear();
+      if (stop) At(Now() + 10, [&] { UpdateButtonUpdate_Click(a); });
+    });
+    EXPECT_EQ(UpdateButtonUpdate_Click(a).end, stop ? BurnEnd::Stopped : BurnEnd::NextNotFound);
+    EXPECT_EQ(records.size(), 1u);
+  }
+}
+
+TEST_F(ProductionLog, AScriptLineIsRecordedWithItsOwnImageAndNothingOfTheLineBefore) {
+  ReadyToBurn(0x0101, WriteFile("log.bat", "1 log-one.hex\r\n2 log-two.hex\r\n"));
+  HexImage("log-one.hex", Pattern(0x400, 5));
+  HexImage("log-two.hex", Pattern(0x400, 6));
+  boot.silence[BootWrite] = 3;
+  boot.targets = {1};
+  std::vector<BurnOutcome> records;
+  a.targetBurned = [&](const BurnOutcome& o) { records.push_back(o); };
+  EXPECT_EQ(UpdateButtonUpdate_Click(a).end, BurnEnd::NotFound);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(std::make_tuple(records[0].image, records[0].writeErrors, records[0].errors),
+            std::make_tuple(::testing::TempDir() + "log-one.hex", 3, 3));
+  EXPECT_TRUE(records[0].imageChecksum && records[0].verifySum);
+  const BurnOutcome& second = records[1];
+  EXPECT_EQ(std::make_tuple(second.target, second.image), std::make_tuple(2, ::testing::TempDir() + "log-two.hex"));
+  EXPECT_FALSE(second.identified || second.imageChecksum || second.verifySum);
+  EXPECT_EQ(second.errors, 0);
 }
 
 TEST(ProductionLogLine, FieldsAndEscapes) {
@@ -48,14 +77,22 @@ TEST(ProductionLogLine, FieldsAndEscapes) {
   o.chipId = 0x0832;
   o.imageChecksum = 0x1234;
   o.verifySum = 0xBEEF;
-  o.errors = 100;
+  o.eraseErrors = 42;
+  o.verifyErrors = 100;
+  o.errors = 142;
   o.seconds = 12.34;
-  const std::string line = ProductionLogLine({0, "host", "COM3", "0403:6001 A5X", o});
+  const std::string line = ProductionLogLine({0, "host", "COM3", "0403:6001 A5X", o, "9f86d08188"});
   EXPECT_EQ(line.substr(line.find(",\"host\"")),
             ",\"host\":\"host\",\"port\":\"COM3\",\"adapter\":\"0403:6001 A5X\",\"target\":2,\"chip_id\":\"0x0832\","
-            "\"chip\":\"Redido T89C64SB\",\"image\":\"C:\\\\line \\\"A\\\".hex\",\"image_checksum\":\"0x1234\","
-            "\"result\":\"verify failed\",\"verify_sum\":\"0xBEEF\",\"errors\":100,\"seconds\":12.3,\"version\":\"" +
+            "\"chip\":\"Redido T89C64SB\",\"image\":\"C:\\\\line \\\"A\\\".hex\",\"image_sha256\":\"9f86d08188\","
+            "\"image_checksum\":\"0x1234\",\"result\":\"verify failed\",\"verify_sum\":\"0xBEEF\",\"errors\":142,"
+            "\"erase_errors\":42,\"write_errors\":0,\"verify_errors\":100,\"seconds\":12.3,\"version\":\"" +
                 std::string(ProgramVersion()) + "\"}");
+  // What was not heard or read of the unit is not written at all.
+  const std::string unknown = ProductionLogLine({0, "host", "COM3", "", {BurnEnd::NotFound, 1, "a.hex"}, ""});
+  EXPECT_EQ(unknown.substr(unknown.find(",\"target\"")),
+            ",\"target\":1,\"image\":\"a.hex\",\"result\":\"not found\",\"errors\":0,\"erase_errors\":0,"
+            "\"write_errors\":0,\"verify_errors\":0,\"seconds\":0.0,\"version\":\"" + std::string(ProgramVersion()) + "\"}");
   EXPECT_TRUE(std::regex_match(IsoTime(86400 * 365), std::regex(R"(1971-01-0[12]T\d\d:\d\d:\d\d[+-]\d\d:\d\d)")))
       << IsoTime(86400 * 365);
   EXPECT_EQ(JsonText("a\tb"), "\"a\\u0009b\"");

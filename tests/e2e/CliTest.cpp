@@ -109,6 +109,19 @@ TEST(Cli, BadFilesAreRefusedWithTheLoadersMessage) {
     EXPECT_EQ(run.err, message) << file;
     EXPECT_EQ(run.out, "") << file;
   }
+  // A file that holds nothing, or a HEX file cut short, by every verb that loads one.
+  const std::pair<std::string, std::string> empty[] = {
+      {TempFile("empty.hex", ""), "LoadCode_HexFile时, 出错 ! 文件无数据\n"},
+      {TempFile("end-only.hex", ":00000001FF\r\n"), "LoadCode_HexFile时, 出错 ! 文件无数据\n"},
+      {TempFile("cut.hex", ":0400000002004C535B\r\n"), "LoadCode_HexFile时, 出错 ! 缺少结束记录\n"},
+  };
+  for (const auto& [file, message] : empty)
+    for (const char* verb : {"image", "dump", "hex2tot"}) {
+      const CliRun run = RunCli({verb, file});
+      EXPECT_EQ(std::make_pair(run.status, run.err), std::make_pair(5, message)) << verb << " " << file;
+      EXPECT_EQ(run.out, "") << verb << " " << file;
+    }
+  EXPECT_FALSE(std::filesystem::exists(::testing::TempDir() + "cut.Tot"));
 }
 
 }  // namespace

@@ -71,6 +71,45 @@ TEST(Loaders, WhatIsNoReadableFileIsRefusedBeforeAnythingChanges) {
     }
 }
 
+TEST(Loaders, ImagesThatHoldNothingAreRefusedSayingWhy) {
+  using Load = std::function<Loaded(Ambrelin&, const std::string&)>;
+  const Load hex = [](Ambrelin& a, auto& p) { return LoadCode_HexFile(a, p, 0xFF, 0, 65535); };
+  const Load box = [](Ambrelin& a, auto& text) {
+    a.controls.SetText(Main::DesktopTextCode1, text);
+    return LoadCode_Include(a, 0xFF, 0, 65535);
+  };
+  const std::tuple<std::string, std::string, Load, std::string> cases[] = {
+      {"empty.hex", "", hex, "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {"end-only.hex", End, hex, "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {"no-bytes.hex", ":00001000F0\r\n" + End, hex, "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {"cut.hex", Record(0, 16, 1) + Record(16, 16, 17), hex, "LoadCode_HexFile时, 出错 ! 缺少结束记录"},
+      {"", "\r\n\n:00000001FF", box, "LoadCode_Include, 出错 ! 文件无数据"},
+      {"empty.Tot", "", [](Ambrelin& a, auto& p) { return LoadCode_TotFile(a, p, 0xFF, 0, 65535); },
+       "LoadCode_TotFile时, 出错 ! 文件无数据"},
+      {"empty.bin", "", [](Ambrelin& a, auto& p) { return LoadCode_BinFile(a, p, 0xFF, 0, 65535); },
+       "LoadCode_BinFile时, 出错 ! 文件无数据"},
+      {"none.txt", "xyz ?\r\nquiz!5", [](Ambrelin& a, auto& p) { return LoadCode_TxtFile(a, p, 0xFF, 0, 65535); },
+       "LoadCode_TxtFile时, 出错 ! 文件无数据"},
+      {"none.val", "\"AD9880\"\r\n", [](Ambrelin& a, auto& p) { return LoadCode_ValFile(a, p); },
+       "LoadCode_ValFile时, 出错 ! 文件无数据"},
+      {"empty.Img", "", [](Ambrelin& a, auto& p) { return LoadCode_EggFile(a, p, 0xFF); },
+       "LoadCode_EggFile时, 出错 ! 文件无数据"},
+      {"only-address.Img", "# [000100]\n\n", [](Ambrelin& a, auto& p) { return LoadCode_FlashFile(a, p, 0xFF); },
+       "LoadCode_FlashFile时, 出错 ! 文件无数据"},
+  };
+  std::filesystem::remove(::testing::TempDir() + "none.Bin");
+  for (const auto& [name, content, load, message] : cases) {
+    TestApp t;
+    t.app.code.Checksum = 77;
+    const Loaded loaded = load(t.app, name.empty() ? content : WriteFile(name, content));
+    EXPECT_EQ(loaded.error, message) << name;
+    EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{message}) << name;
+    EXPECT_EQ(t.app.code.Checksum, 77) << "no checksum for a burn to trust: " << name;
+    EXPECT_EQ(t.controls.Text(Main::UpdateLabelCodeSum), "校验: 0x----") << name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(::testing::TempDir() + "none.Bin")) << "no copy of nothing";
+}
+
 TEST_F(Image, HexWithFillChecksumAndLabelsOnBothWindows) {
   a.Language = 1;
   std::string text;
@@ -94,10 +133,9 @@ TEST_F(Image, HexLineEndsTheEndRecordAndShortFields) {
   LoadCode_HexFile(a, WriteFile("ends.hex", ":020200000A0BE7\n:02010000AAbb98\r" + End), 0, 0, 65535);
   EXPECT_EQ(std::make_pair(a.code.Buffer[0x101], a.code.Buffer[0x200]), std::make_pair(uint8_t{0xBB}, uint8_t{0x0A}));
   EXPECT_EQ(c.Entries(Main::UpdateListInfo), std::vector<std::string>{"调入行数: 2"});
-  // Nothing after the end record: length -1.
-  LoadCode_HexFile(a, WriteFile("end.hex", End + Record(0, 4, 1)), 0xFF, 0, 65535);
-  EXPECT_EQ(std::make_pair(a.code.Length, a.code.Buffer[0]), std::make_pair(-1, uint8_t{0xFF}));
-  EXPECT_EQ(c.Text(Main::UpdateLableCodeSize), "长度: 0xFFFFFFFF");
+  // Nothing after the end record is read.
+  LoadCode_HexFile(a, WriteFile("end.hex", Record(0x10, 1, 9) + End + Record(0, 4, 1)), 0xFF, 0, 65535);
+  EXPECT_EQ(std::make_pair(a.code.Length, a.code.Buffer[0]), std::make_pair(0x10, uint8_t{0xFF}));
   // Fields read their leading digits: a short record reads its missing bytes
   // and checksum as 0, Z1 as 0; the sums are chosen so that both pass.
   EXPECT_TRUE(LoadCode_HexFile(a, WriteFile("short.hex", ":04005100AB\r\n:02002000Z1C31B\r\n" + End), 0xFF, 0, 65535));
@@ -209,9 +247,6 @@ TEST_F(Image, TextPairsPerLineWithTheBinCopyBeside) {
   EXPECT_EQ(a.code.Checksum, 0x12 + 0x34 + 0x01 + 0x20 + 0x34 + 0xAB + 0xCD + 0xEF) << "over the bytes loaded only";
   EXPECT_EQ(c.Text(Main::UpdateLableCodeSize), "长度: 0x7");
 
-  LoadCode_TxtFile(a, WriteFile("none.txt", "xyz ?\r\nquiz!"), 0xFF, 0, 65535);
-  EXPECT_EQ(a.code.Length, -1);
-  EXPECT_TRUE(ReadFile(::testing::TempDir() + "none.Bin").empty());
   EXPECT_TRUE(t.dialogs.messages.empty());
 
   a.code.Checksum = 77;

@@ -35,6 +35,7 @@ TEST(PortLost, EveryJobEndsAtOnceAndThePortOpensAgain) {
          t.controls.SetEntries(Main::UpdateSelectTarget, {"ID = 1"});
          t.controls.SetIndex(Main::UpdateSelectTarget, 0);
          t.controls.SetTicked(Main::UpdateCheckSound, true);
+         t.controls.SetText(Main::DesktopTextCode1, ":0100000055AA");
          UpdateButtonUpdate_Click(t.app);
        },
        Burner::UpdateLabelBurnState, "设置: 没有打开串口"},

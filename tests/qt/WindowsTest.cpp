@@ -319,6 +319,38 @@ class WindowsTest : public QObject {
     QCOMPARE(Last(rig), "0500 0020 FF00");
   }
 
+  void productionLog() {
+    // The windows write the command line's lines, and burn nothing when the
+    // log cannot be written.
+    QtRig rig;
+    LogBurns(rig.app);
+    BootChip(rig.link.unit.boot, 0x0101);
+    const std::string folder = rig.folder.path().toStdString(), log = folder + "/line.log";
+    const std::string image = folder + "/panel.hex";
+    std::ofstream(image) << ":0400000002004C535B\r\n:00000001FF\r\n";
+    rig.controls.SetText(Main::UpdateTextFileName, image);
+    rig.controls.SetIndex(Main::UpdateSelectTarget, 0);
+    rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
+    rig.Get<QAbstractButton>(Main::DesktopButtonSelectComSwitch)->click();
+    const auto start = [&rig] { rig.Get<QAbstractButton>(Main::UpdateButtonUpdate)->click(); };
+    rig.settings.Put("Production", "Log", folder + "/none/line.log");
+    start();
+    QCOMPARE(rig.controls.Text(Main::UpdateLabelBurnState), "设置: 生产记录写不进");
+    QCOMPARE(rig.dialogs.notices, std::vector<std::string>{"生产记录写不进 " + folder + "/none/line.log"});
+    QVERIFY(rig.writes.empty());
+
+    rig.settings.Put("Production", "Log", log);
+    start();
+    QCOMPARE(rig.controls.Text(Main::UpdateLabelBurnState), "进度: 完成");
+    QFile file(QString::fromStdString(log));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString line = QString::fromUtf8(file.readAll());
+    QCOMPARE(line.count('\n'), 1);
+    QVERIFY2(line.contains(QString::fromStdString(",\"port\":\"COM1\",\"adapter\":\"\",\"target\":1,\"chip_id\":\"0x0101\",\"chip\":"
+                                                 "\"Stc 89C51\",\"image\":\"" + image + "\",\"image_sha256\":\"1afc426b")),
+             qPrintable(line));
+  }
+
   void charBornWindow() {
     // The drawings come from the program's folder.
     const QString drawing = QCoreApplication::applicationDirPath() + "/Led7.Bmp";
