@@ -11,12 +11,9 @@
 #include "app/Hex.h"
 #include "app/Job.h"
 #include "app/Language.h"
-#include "burner/BurnPage.h"
 #include "images/BatFile.h"
-#include "images/BinFile.h"
 #include "images/CodeBuffer.h"
-#include "images/HexFile.h"
-#include "images/RedidoFile.h"
+#include "images/LoadCode.h"
 #include "link/Frame.h"
 #include "link/TxRx.h"
 
@@ -73,6 +70,8 @@ constexpr EndText EndTexts[] = {
     {BurnEnd::NextNotFound, StateNotFound, true},  {BurnEnd::OtherChip, StateOtherChip, false},
     {BurnEnd::EraseFailed, {}, true},              {BurnEnd::WriteFailed, {}, true},
     {BurnEnd::VerifyFailed, {}, true},
+    // Shown by the stop click already, unless an answer came with it.
+    {BurnEnd::Stopped, StateStopped, false},
 };
 
 // What came back for a request of the burn.
@@ -97,6 +96,7 @@ constexpr BurnStep CheckStep{BootChecksum, ChecksumWait, CheckOk, CheckWrong, Ch
 
 struct Burning {
   Ambrelin& a;
+  uint8_t fill;
   const Chip* chip = &UnknownChip;
   double targetStart = 0;
   BurnOutcome outcome;
@@ -141,10 +141,13 @@ void ShowButtons(Ambrelin& a, bool burning) {
        burning ? "Stop" : "Start");
 }
 
+// The port switch rests while any job runs (the job guard sees to it). The
+// file boxes show the file that is burned until the burn ends.
 void EnableChoices(Ambrelin& a, bool enabled) {
   a.controls.SetEnabled(Main::UpdateSelectTarget, enabled);
-  a.controls.SetEnabled(Main::DesktopButtonSelectComSwitch, enabled);
   a.controls.SetEnabled(Burner::UpdateSelectTarget, enabled);
+  a.controls.SetEnabled(Main::UpdateTextFileName, enabled);
+  a.controls.SetEnabled(Burner::UpdateTextFileName, enabled);
 }
 
 // The sound's own result is no concern of the burn.
@@ -321,8 +324,8 @@ std::optional<BurnEnd> FirstSearch(Burning& b) {
 
 // Reloads hex, Tot and script images with the chip's range; other images
 // are burned as the burn page loaded them. False when a load failed.
-bool LoadImage(Ambrelin& a, const std::string& path, bool script, int line, const Chip& chip, std::string& image) {
-  const uint8_t fill = FillOption(a);
+bool LoadImage(Ambrelin& a, uint8_t fill, const std::string& path, bool script, int line, const Chip& chip,
+               std::string& image) {
   image = script ? ScriptImagePath(a, path, line) : path;
   if (path.empty()) return static_cast<bool>(LoadCode_Include(a, fill, chip.start, chip.end));
   if (HasEnding(image, "hex")) return static_cast<bool>(LoadCode_HexFile(a, image, fill, chip.start, chip.end));
@@ -431,8 +434,8 @@ BurnOutcome Finish(Burning& b, bool restart) {
   return outcome;
 }
 
-BurnOutcome Burn(Ambrelin& a) {
-  Burning b{a};
+BurnOutcome Burn(Ambrelin& a, uint8_t fill) {
+  Burning b{a, fill};
   if (!a.port.IsOpen()) return End(b, BurnEnd::PortClosed);
   const std::string path = a.controls.Text(Main::UpdateTextFileName);
   const bool script = HasEnding(path, "bat");
@@ -446,7 +449,7 @@ BurnOutcome Burn(Ambrelin& a) {
     const Chip& chip = ChipById(b.outcome.chipId);
     b.chip = &chip;
     a.controls.SetText(Main::UpdateLabelDevice, chip.caption);
-    if (!LoadImage(a, path, script, line, chip, b.outcome.image)) return End(b, BurnEnd::LoadFailed);
+    if (!LoadImage(a, b.fill, path, script, line, chip, b.outcome.image)) return End(b, BurnEnd::LoadFailed);
     b.outcome.imageChecksum = a.code.Checksum;
     if (a.code.Length > chip.end) return End(b, BurnEnd::TooLarge);
     for (;;) {
@@ -473,6 +476,7 @@ BurnOutcome Burn(Ambrelin& a) {
 
 void ShowBurnState(Ambrelin& a, const BurnText& text, uint32_t colour) {
   a.controls.SetColour(Main::UpdateLabelBurnState, colour);
+  a.controls.SetColour(Burner::UpdateLabelBurnState, colour);
   a.controls.SetText(Main::UpdateLabelBurnState, text.main);
   a.controls.SetText(Burner::UpdateLabelBurnState, ByLanguage(a, text.chinese, text.english));
 }
@@ -512,7 +516,7 @@ void TxBurnBlock(Ambrelin& a, uint8_t type, uint8_t address, uint16_t command, u
   a.port.Write(old ? EncodeFrame(a.link, type, address, data, summed) : EncodeFrame(a.link, type, address, data));
 }
 
-BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a) {
+BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a, uint8_t fill) {
   // A click while the burn runs is its stop request; while another job runs,
   // it must not touch the flag that job waits on.
   const bool stop = a.job == Job::Burn;
@@ -522,13 +526,13 @@ BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a) {
   Both(a, Main::UpdateLabelBurnTotal, Burner::UpdateLabelBurnTotal, "统计: ", "Total: ");
   Both(a, Main::UpdateLabelBurnError, Burner::UpdateLabelBurnError, "出错: ", "Error:  ");
   if (stop) {
-    ShowBurnIdle(a);
+    ShowBurnState(a, StateStopped, Red);
     CleanUp(a);
     return {BurnEnd::Stopped};
   }
   EnableChoices(a, false);
   ShowButtons(a, true);
-  const BurnOutcome outcome = Burn(a);
+  const BurnOutcome outcome = Burn(a, fill);
   CleanUp(a);
   return outcome;
 }

@@ -113,8 +113,6 @@ int Burn(Parsed& p) {
   c.SetText(Main::UpdateTextFileName, file);
   TargetLists(c, *target);
   c.SetText(Main::UpdateTextTrig, *trig ? TwoHexDigits(static_cast<int>(**trig)) : "");
-  c.SetTicked(Main::UpdateOptionFull0x00, *fill == 0x00);
-  c.SetTicked(Main::UpdateOptionFull0xff, *fill == 0xFF);
   c.SetTicked(Main::UpdateCheckAutoBurn, p.Set("auto"));
   c.SetTicked(Main::UpdateCheckAutoReboot, p.Set("reboot"));
   c.SetTicked(Burner::UpdateCheckVerOld, p.Set("old"));
@@ -129,10 +127,11 @@ int Burn(Parsed& p) {
       if (!AppendLine(log, ProductionLogLine(record))) std::cerr << "cannot write the production log " << log << '\n';
     };
   }
+  // The stop click does not read the fill.
   OnInterrupt([&a] {
-    if (a.job == Job::Burn) UpdateButtonUpdate_Click(a);
+    if (a.job == Job::Burn) UpdateButtonUpdate_Click(a, 0xFF);
   });
-  const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a, *fill);
   const int exit = WasInterrupted() ? static_cast<int>(ExitStopped) : ExitOf(outcome);
   reporter.Summary(BurnSummary(outcome, exit));
   return exit;

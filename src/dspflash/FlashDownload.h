@@ -22,6 +22,7 @@ enum class DownloadEnd {
   WriteNoResponse,  // a write went unanswered 11 times
   PortLost,         // the port went away under the download
   BaudRefused,      // the port cannot run at 128,000 baud
+  ImageChanged,     // the buffer is no longer the DSP image opened: nothing sent
 };
 struct DownloadOutcome {
   DownloadEnd end;
@@ -31,5 +32,6 @@ struct DownloadOutcome {
 
 // Starts the download and returns how it ended, or stops the one that runs
 // (a second click arrives during one of its waits). Either way the port goes
-// to 128,000 baud and stays there.
+// to 128,000 baud and stays there, unless the code buffer no longer holds the
+// DSP image opened last: that is refused before anything changes.
 DownloadOutcome AudioFlashDownload_Click(Ambrelin&);

@@ -18,7 +18,7 @@ TEST_F(ProductionLog, EveryVerifiedTargetAndTheFailureAreRecorded) {
   a.targetBurned = [&](const BurnOutcome& o) { records.push_back(o); };
   // The third unit refuses every erase.
   When(Main::UpdateLabelBurnTotal, "统计: 2", [&] { t.link.unit.boot.refuseChance = 1; });
-  const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
   EXPECT_EQ(outcome.end, BurnEnd::EraseFailed);
   ASSERT_EQ(records.size(), 3u);
   for (int k = 0; k < 2; ++k) {
@@ -35,7 +35,7 @@ TEST_F(ProductionLog, EveryVerifiedTargetAndTheFailureAreRecorded) {
   records.clear();
   t.link.unit.boot.refuseChance = 0;
   When(Main::UpdateLabelBurnTotal, "统计: 1", [&] { t.link.unit.boot.targets.clear(); });
-  EXPECT_EQ(UpdateButtonUpdate_Click(a).end, BurnEnd::NextNotFound);
+  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::NextNotFound);
   EXPECT_EQ(records.size(), 1u);
 }
 

@@ -35,7 +35,7 @@ TEST(PortLost, EveryJobEndsAtOnceAndThePortOpensAgain) {
          t.controls.SetEntries(Main::UpdateSelectTarget, {"ID = 1"});
          t.controls.SetIndex(Main::UpdateSelectTarget, 0);
          t.controls.SetTicked(Main::UpdateCheckSound, true);
-         UpdateButtonUpdate_Click(t.app);
+         UpdateButtonUpdate_Click(t.app, 0xFF);
        },
        Burner::UpdateLabelBurnState, "设置: 没有打开串口"},
       {"download", [](TestApp& t) { AudioFlashDownload_Click(t.app); }, DecoderFormControls::AudioFlashBurnInfo,
