@@ -101,12 +101,6 @@ TEST_F(OneJob, TheDownloadWritesOnlyTheDspImageOpenedLast) {
   a.Language = 1;
   EXPECT_EQ(AudioFlashDownload_Click(a).end, DownloadEnd::ImageChanged);
   EXPECT_EQ(c.Text(DecoderFormControls::AudioFlashBurnInfo), "State: the image was not read whole; open it again");
-
-  // Egg and Flash over it are one image.
-  OpenEggFile(a, egg);
-  OpenFlashFile(a, WriteFile("job-flash.Img", "# [000004]\n99\n"));
-  EXPECT_EQ(AudioFlashDownload_Click(a).end, DownloadEnd::Done);
-  EXPECT_EQ(t.link.unit.dsp.flash[4], 0x99);
 }
 
 // Random sessions of the decoder window's opens, a register read and an
