@@ -40,7 +40,7 @@ void Run(bool wire, const std::string& image) {
   port.Open(unit.device, "38400,N,8,1");
 
   const double cpu0 = CpuSeconds(), wall0 = pump.Now();
-  UpdateButtonUpdate_Click(a);
+  UpdateButtonUpdate_Click(a, 0xFF);
   const double wall = pump.Now() - wall0, cpu = CpuSeconds() - cpu0;
   StopUnit(unit);
 

@@ -13,7 +13,7 @@
 #include "PtyUnit.h"
 #include "VirtualApp.h"
 #include "dspflash/FlashDownload.h"
-#include "dspflash/FlashFile.h"
+#include "dspflash/FlashOpen.h"
 
 namespace {
 

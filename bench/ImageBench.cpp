@@ -9,6 +9,7 @@
 #include "NullPlatform.h"
 #include "batch/Basic.h"
 #include "images/HexFile.h"
+#include "images/LoadCode.h"
 #include "images/RedidoFile.h"
 
 namespace {

@@ -9,10 +9,18 @@
 
 struct RecordedDialogs : Dialogs {
   std::vector<std::string> messages, notices, filters, played;
+  // What a status line would show now.
+  std::string statusLine;
   // What the user picks in the next open-file dialogs, in turn; cancels once they run out.
   std::vector<std::string> picks;
   void MessageBox(std::string_view text) override { messages.emplace_back(text); }
-  void Notice(std::string_view text) override { notices.emplace_back(text); }
+  void Notice(std::string_view text) override {
+    notices.emplace_back(text);
+    statusLine = text;
+  }
+  void TakeBackNotice(std::string_view text) override {
+    if (statusLine == text) statusLine.clear();
+  }
   void Play(std::string_view file) override { played.emplace_back(file); }
   std::optional<std::string> OpenFile(std::string_view filter) override {
     filters.emplace_back(filter);

@@ -21,16 +21,29 @@ struct LinkState {
   bool RxFrameTaken = false;
 };
 
+// What last wrote the code buffer. A job that relies on an earlier load (the
+// DSP download) checks that nothing else has written the buffer since.
+enum class CodeWriter { None, Image, CodeBox, Batch, Registers, DspImage };
+struct CodeOwner {
+  CodeWriter writer = CodeWriter::None;
+  std::string file;      // the file a load read; empty for the others
+  int32_t checksum = 0;  // a load's checksum, once it is in whole
+  bool whole = false;    // the load read its file to the end
+};
+
 // Every image passes through the code buffer: front-panel images use its first
 // 64 KiB, the DSP flash image all of it.
 struct CodeImage {
   std::vector<uint8_t> Buffer = std::vector<uint8_t>(0x80000);
   int32_t Length = 0;
   int32_t Checksum = 0;  // kept within 0 to 65,535
+  CodeOwner owner;
 };
 
 // The long jobs; one runs at a time, so no job waits inside another's wait.
-enum class Job { None, Burn, Download, Dump, Batch, LoadVal };
+// Opening a file is one too: it writes the code buffer, and a setting file the
+// unit, line by line between events.
+enum class Job { None, Burn, Download, Dump, Batch, Load };
 
 // Where a long job stands, for a front end that shows it otherwise than
 // through the windows' labels.

@@ -60,7 +60,9 @@ QPushButton* PictureButton(Control c, QStyle::StandardPixmap picture) {
 QGroupBox* FileFrame(Ambrelin& app) {
   QGroupBox* frame = NewFrame(C::UpdateFrameStep1);
   auto* grid = new QGridLayout(frame);
-  grid->addWidget(NewTextBox(C::UpdateTextFileName), 0, 0, 1, 2);
+  QLineEdit* file = NewTextBox(C::UpdateTextFileName);
+  QObject::connect(file, &QLineEdit::textChanged, file, [&app] { UpdateTextFileName_Change(app); });
+  grid->addWidget(file, 0, 0, 1, 2);
   QPushButton* open = NewButton(C::UpdateButtonOpenFile);
   OnClick(open, [&app] { UpdateButtonOpenFile_Click(app); });
   grid->addWidget(open, 0, 2);
@@ -97,7 +99,7 @@ QGroupBox* BurnFrame(Ambrelin& app) {
   OnClick(restart, [&app] { UpdateButtonRestart_Click(app); });
   grid->addWidget(restart, 1, 0);
   QPushButton* burn = NewButton(C::UpdateButtonUpdate);
-  OnClick(burn, [&app] { UpdateButtonUpdate_Click(app); });
+  OnClick(burn, [&app] { UpdateButtonUpdate_Click(app, FillOption(app)); });
   grid->addWidget(burn, 1, 1, 1, 3);
   grid->addWidget(NewBar(C::UpdateBarBurn), 2, 0, 1, 4);
   grid->addWidget(NewLabel(C::UpdateLabelBurnState), 3, 0, 1, 2);

@@ -87,6 +87,8 @@ struct Dialogs {
   virtual void MessageBox(std::string_view text) = 0;
   // A passing remark that must not stop the user (a status line).
   virtual void Notice(std::string_view text) = 0;
+  // Clears the remark `text` if it is still the one shown.
+  virtual void TakeBackNotice(std::string_view) {}
   // The open-file dialog; the filter is "Caption|*.a;*.b". Nothing when the
   // user cancels.
   virtual std::optional<std::string> OpenFile(std::string_view filter) = 0;

@@ -21,10 +21,18 @@ void QtDialogs::MessageBox(std::string_view text) {
 }
 
 void QtDialogs::Notice(std::string_view text) {
+  shown = text;
   if (showNotice)
     showNotice(Qs(text));
   else
     std::cerr << text << '\n';
+}
+
+// A line on stderr stays where it is.
+void QtDialogs::TakeBackNotice(std::string_view text) {
+  if (shown != text) return;
+  shown.clear();
+  if (showNotice) showNotice(QString());
 }
 
 // Patterns match in any letter case, as they do where the files come from.

@@ -10,6 +10,7 @@
 #include "app/InfoFormControls.h"
 #include "app/Language.h"
 #include "app/QtPlatform.h"
+#include "burner/BurnPage.h"
 #include "burner/ProductionLog.h"
 #include "app/Widgets.h"
 #include "fontgen/CharBornForm.h"
@@ -55,7 +56,7 @@ void LogBurns(Ambrelin& app) {
     cannotWrite(path);
     // Units that would go unrecorded are not burned: the run stops as the
     // stop button would stop it.
-    if (app.job == Job::Burn && app.link.ReplyWanted) UpdateButtonUpdate_Click(app);
+    if (app.job == Job::Burn && app.link.ReplyWanted) UpdateButtonUpdate_Click(app, FillOption(app));
   };
 }
 

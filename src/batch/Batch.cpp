@@ -1,12 +1,12 @@
 #include "batch/Batch.h"
 
 #include <filesystem>
-#include <optional>
 
 #include "app/Job.h"
 #include "batch/Basic.h"
 #include "images/BinFile.h"
 #include "images/CodeBuffer.h"
+#include "images/LoadCode.h"
 
 namespace C = DesktopFormControls;
 
@@ -43,9 +43,9 @@ void BatchButtonOpen_Click(Ambrelin& a, const BatchSlot& slot) {
   // A cancelled dialog changes nothing, as on the burn page.
   const auto chosen = a.dialogs.OpenFile(BatchFileFilter);
   if (!chosen) return;
-  // A register-setting file is written to the unit as it loads.
-  std::optional<RunningJob> job;
-  if (HasEnding(*chosen, "val") && !job.emplace(a, Job::LoadVal)) return;
+  // The code buffer stays that of a job that runs.
+  const RunningJob job(a, Job::Load);
+  if (!job) return;
   a.controls.SetText(slot.file, *chosen);
   LoadCode_ByExtension(a, *chosen);
   a.controls.SetText(C::BatchTxText, DumpCodeBuffer(a, BatchCount - 1));

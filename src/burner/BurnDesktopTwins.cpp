@@ -64,6 +64,23 @@ void BurnDesktopTextTrig_Change(Ambrelin& a) {
   a.controls.SetText(DesktopFormControls::UpdateTextTrig, a.controls.Text(Burner::UpdateTextTrig));
 }
 
+namespace {
+
+void Follow(Ambrelin& a, Control from, Control to) {
+  const std::string text = a.controls.Text(from);
+  if (a.controls.Text(to) != text) a.controls.SetText(to, text);
+}
+
+}  // namespace
+
+void BurnDesktopTextFileName_Change(Ambrelin& a) {
+  Follow(a, Burner::UpdateTextFileName, DesktopFormControls::UpdateTextFileName);
+}
+
+void UpdateTextFileName_Change(Ambrelin& a) {
+  Follow(a, DesktopFormControls::UpdateTextFileName, Burner::UpdateTextFileName);
+}
+
 std::string HelpText(const Ambrelin& a) { return a.Language == 1 ? Joined(EnglishHelp) : Joined(ChineseHelp); }
 
 void DesktopButtonHelp_Click(Ambrelin& a) { a.dialogs.MessageBox(HelpText(a)); }

@@ -13,6 +13,10 @@ Control TwinOf(Control burnerControl);
 void BurnDesktopTick_Click(Ambrelin&, Control burnerControl);
 void BurnDesktopSelectTarget_Click(Ambrelin&);
 void BurnDesktopTextTrig_Change(Ambrelin&);
+// The file boxes of both windows follow each other as they are typed in, so
+// the burner window shows the file the burn reads from the main window.
+void BurnDesktopTextFileName_Change(Ambrelin&);
+void UpdateTextFileName_Change(Ambrelin&);
 // The help text of the current language, lines joined by CR LF.
 std::string HelpText(const Ambrelin&);
 void DesktopButtonHelp_Click(Ambrelin&);

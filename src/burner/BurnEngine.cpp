@@ -11,11 +11,11 @@
 #include "app/Hex.h"
 #include "app/Job.h"
 #include "app/Language.h"
-#include "burner/BurnPage.h"
 #include "images/BatFile.h"
-#include "images/BinFile.h"
 #include "images/CodeBuffer.h"
+#include "images/BinFile.h"
 #include "images/HexFile.h"
+#include "images/LoadCode.h"
 #include "images/RedidoFile.h"
 #include "images/TextLines.h"
 #include "link/Frame.h"
@@ -76,6 +76,8 @@ constexpr EndText EndTexts[] = {
     {BurnEnd::EraseFailed, {}, true},              {BurnEnd::WriteFailed, {}, true},
     {BurnEnd::VerifyFailed, {}, true},
     {BurnEnd::LogFailed, StateLogFailed, false},
+    // Shown by the stop click already, unless an answer came with it.
+    {BurnEnd::Stopped, StateStopped, false},
 };
 
 // What came back for a request of the burn.
@@ -101,6 +103,7 @@ constexpr BurnStep CheckStep{BootChecksum, ChecksumWait, CheckOk, CheckWrong, Ch
 
 struct Burning {
   Ambrelin& a;
+  uint8_t fill;
   const Chip* chip = &UnknownChip;
   double targetStart = 0;
   // The chip of the first identification, which every later target must be.
@@ -162,10 +165,13 @@ void ShowButtons(Ambrelin& a, bool burning) {
        burning ? "Stop" : "Start");
 }
 
+// The port switch rests while any job runs (the job guard sees to it). The
+// file boxes show the file that is burned until the burn ends.
 void EnableChoices(Ambrelin& a, bool enabled) {
   a.controls.SetEnabled(Main::UpdateSelectTarget, enabled);
-  a.controls.SetEnabled(Main::DesktopButtonSelectComSwitch, enabled);
   a.controls.SetEnabled(Burner::UpdateSelectTarget, enabled);
+  a.controls.SetEnabled(Main::UpdateTextFileName, enabled);
+  a.controls.SetEnabled(Burner::UpdateTextFileName, enabled);
 }
 
 // The sound's own result is no concern of the burn.
@@ -346,15 +352,19 @@ std::optional<BurnEnd> FirstSearch(Burning& b) {
 
 // Reloads hex, Tot and script images with the chip's range; other images
 // are burned as the burn page loaded them. False when a load failed.
-bool LoadImage(Ambrelin& a, const std::string& path, bool script, int line, const Chip& chip, std::string& image) {
-  const uint8_t fill = FillOption(a);
+bool LoadImage(Ambrelin& a, uint8_t fill, const std::string& path, bool script, int line, const Chip& chip,
+               std::string& image) {
   image = script ? ScriptImagePath(a, path, line) : path;
   if (path.empty()) return static_cast<bool>(LoadCode_Include(a, fill, chip.start, chip.end));
   if (HasEnding(image, "hex")) return static_cast<bool>(LoadCode_HexFile(a, image, fill, chip.start, chip.end));
   if (HasEnding(image, "tot")) return static_cast<bool>(LoadCode_TotFile(a, image, fill, chip.start, chip.end));
   if (script && HasEnding(image, "bin"))
     return static_cast<bool>(LoadCode_BinFile(a, image, fill, chip.start, chip.end));
-  return true;
+  // Only while nothing else has written the buffer since the page loaded it.
+  const CodeOwner& owner = a.code.owner;
+  if (owner.writer == CodeWriter::Image && owner.whole && owner.file == image) return true;
+  a.dialogs.MessageBox(ByLanguage(a, "映像已被改写, 请重新打开文件 !", "The image was changed since it was opened; open it again !"));
+  return false;
 }
 
 std::optional<BurnEnd> NextTarget(Burning& b) {
@@ -460,8 +470,8 @@ BurnOutcome Finish(Burning& b, bool restart) {
   return outcome;
 }
 
-BurnOutcome Burn(Ambrelin& a) {
-  Burning b{a};
+BurnOutcome Burn(Ambrelin& a, uint8_t fill) {
+  Burning b{a, fill};
   b.targetStart = a.pump.Now();
   if (!a.port.IsOpen()) return End(b, BurnEnd::PortClosed);
   const std::string path = a.controls.Text(Main::UpdateTextFileName);
@@ -485,7 +495,7 @@ BurnOutcome Burn(Ambrelin& a) {
     const Chip& chip = ChipById(b.outcome.chipId);
     b.chip = &chip;
     a.controls.SetText(Main::UpdateLabelDevice, chip.caption);
-    if (!LoadImage(a, path, script, line, chip, b.outcome.image)) return End(b, BurnEnd::LoadFailed);
+    if (!LoadImage(a, b.fill, path, script, line, chip, b.outcome.image)) return End(b, BurnEnd::LoadFailed);
     b.outcome.imageChecksum = a.code.Checksum;
     if (a.code.Length > chip.end) return End(b, BurnEnd::TooLarge);
     for (;;) {
@@ -511,6 +521,7 @@ BurnOutcome Burn(Ambrelin& a) {
 
 void ShowBurnState(Ambrelin& a, const BurnText& text, uint32_t colour) {
   a.controls.SetColour(Main::UpdateLabelBurnState, colour);
+  a.controls.SetColour(Burner::UpdateLabelBurnState, colour);
   a.controls.SetText(Main::UpdateLabelBurnState, text.main);
   a.controls.SetText(Burner::UpdateLabelBurnState, ByLanguage(a, text.chinese, text.english));
 }
@@ -596,7 +607,7 @@ std::optional<BurnRefusal> CheckBurnFile(Ambrelin& a, const std::string& path) {
   return std::nullopt;
 }
 
-BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a) {
+BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a, uint8_t fill) {
   // A click while the burn runs is its stop request; while another job runs,
   // it must not touch the flag that job waits on.
   const bool stop = a.job == Job::Burn;
@@ -606,13 +617,13 @@ BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a) {
   Both(a, Main::UpdateLabelBurnTotal, Burner::UpdateLabelBurnTotal, "统计: ", "Total: ");
   Both(a, Main::UpdateLabelBurnError, Burner::UpdateLabelBurnError, "出错: ", "Error:  ");
   if (stop) {
-    ShowBurnIdle(a);
+    ShowBurnState(a, StateStopped, Red);
     CleanUp(a);
     return {BurnEnd::Stopped};
   }
   EnableChoices(a, false);
   ShowButtons(a, true);
-  const BurnOutcome outcome = Burn(a);
+  const BurnOutcome outcome = Burn(a, fill);
   CleanUp(a);
   return outcome;
 }

@@ -34,12 +34,14 @@ struct BurnText {
   std::string_view main, chinese, english;
 };
 inline constexpr BurnText StateIdle{"进度: ------", "进度: ------", "State: ------"};
+// Left by a stopped burn until the next start: the chip may be half programmed.
+inline constexpr BurnText StateStopped{"结束: 已停止", "结束: 已停止", "State: Stopped"};
 inline constexpr BurnText StatePortClosed{"设置: 没有打开串口", "设置: 没有打开串口", "State: Com Error"};
 inline constexpr BurnText StateNoTarget{"设置: 没选择目标", "设置: 没选择目标", "State: MCU ID Error"};
 
 inline constexpr uint32_t Red = 255, Black = 0;
-// The state label on both windows, the main one in `colour`; a value is
-// appended in hex to the main window's text only.
+// The state label on both windows in `colour`; a value is appended in hex to
+// the main window's text only.
 void ShowBurnState(Ambrelin&, const BurnText&, uint32_t colour);
 void ShowBurnState(Ambrelin&, const BurnText&, uint32_t colour, uint32_t value);
 // "进度: ------" on both windows, the colour left as it is.
@@ -101,5 +103,6 @@ std::optional<BurnRefusal> CheckBurnFile(Ambrelin&, const std::string& path);
 
 // The start/stop button of the burn page: every click inverts ReplyWanted; a
 // click that sets it runs the whole burn inside itself and returns how it
-// ended, one that clears it stops the running burn at its next wait.
-BurnOutcome UpdateButtonUpdate_Click(Ambrelin&);
+// ended, one that clears it stops the running burn at its next wait. Images
+// the burn loads are filled with `fill` where they have no bytes.
+BurnOutcome UpdateButtonUpdate_Click(Ambrelin&, uint8_t fill);

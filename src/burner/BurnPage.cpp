@@ -5,12 +5,8 @@
 #include "app/Job.h"
 #include "batch/Basic.h"
 #include "burner/BurnEngine.h"
-#include "images/AdiSetting.h"
 #include "images/BatFile.h"
-#include "images/BinFile.h"
-#include "images/HexFile.h"
-#include "images/RedidoFile.h"
-#include "images/TxtFile.h"
+#include "images/LoadCode.h"
 
 namespace Main = DesktopFormControls;
 
@@ -42,8 +38,9 @@ void UpdateButtonOpenFile_Click(Ambrelin& a) {
   // A cancelled dialog changes nothing: the name on the page stays as it was.
   const auto chosen = a.dialogs.OpenFile(BurnFileFilter);
   if (!chosen) return;
-  std::optional<RunningJob> job;
-  if (HasEnding(*chosen, "val") && !job.emplace(a, Job::LoadVal)) return;
+  // The name and the code buffer stay those of a job that runs.
+  const RunningJob job(a, Job::Load);
+  if (!job) return;
   a.controls.SetText(Main::UpdateTextFileName, *chosen);
   a.controls.SetText(BurnDesktopControls::UpdateTextFileName, *chosen);
   LoadByEnding(a, *chosen);

@@ -158,8 +158,6 @@ int Burn(Parsed& p) {
   c.SetText(Main::UpdateTextFileName, file);
   TargetLists(c, *target);
   c.SetText(Main::UpdateTextTrig, *trig ? TwoHexDigits(static_cast<int>(**trig)) : "");
-  c.SetTicked(Main::UpdateOptionFull0x00, *fill == 0x00);
-  c.SetTicked(Main::UpdateOptionFull0xff, *fill == 0xFF);
   c.SetTicked(Main::UpdateCheckAutoBurn, p.Set("auto"));
   c.SetTicked(Main::UpdateCheckAutoReboot, p.Set("reboot"));
   c.SetTicked(Burner::UpdateCheckVerOld, p.Set("old"));
@@ -181,13 +179,14 @@ int Burn(Parsed& p) {
       std::cerr << "cannot write the production log " << log << '\n';
       logFailed = true;
       // Units that would go unrecorded are not burned: the run stops as Ctrl-C would stop it.
-      if (a.job == Job::Burn && a.link.ReplyWanted) UpdateButtonUpdate_Click(a);
+      if (a.job == Job::Burn && a.link.ReplyWanted) UpdateButtonUpdate_Click(a, 0xFF);
     };
   }
+  // The stop click does not read the fill.
   OnInterrupt([&a] {
-    if (a.job == Job::Burn) UpdateButtonUpdate_Click(a);
+    if (a.job == Job::Burn) UpdateButtonUpdate_Click(a, 0xFF);
   });
-  const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a, *fill);
   const int exit =
       WasInterrupted() ? static_cast<int>(ExitStopped) : logFailed ? static_cast<int>(ExitLog) : ExitOf(outcome);
   reporter.Summary(BurnSummary(outcome, exit));

@@ -6,7 +6,7 @@
 #include "burner/ProductionLog.h"
 #include "cli/Cli.h"
 #include "dspflash/FlashDownload.h"
-#include "dspflash/FlashFile.h"
+#include "dspflash/FlashOpen.h"
 #include "panels/DecoderFormControls.h"
 
 namespace C = DecoderFormControls;
@@ -37,6 +37,7 @@ std::string_view ResultOf(DownloadEnd end) {
     case DownloadEnd::PortLost: return "port lost";
     case DownloadEnd::PortClosed: return "port closed";
     case DownloadEnd::BaudRefused: return "port refuses 128000 baud";
+    case DownloadEnd::ImageChanged: return "image changed";
   }
   return "";
 }
@@ -51,6 +52,7 @@ int ExitOf(DownloadEnd end) {
     case DownloadEnd::PortLost: return ExitPortLost;
     case DownloadEnd::PortClosed:
     case DownloadEnd::BaudRefused: return ExitPort;
+    case DownloadEnd::ImageChanged: return ExitImage;
     case DownloadEnd::Busy: return ExitFailed;
   }
   return ExitFailed;

@@ -7,7 +7,7 @@
 #include "burner/BurnPage.h"
 #include "burner/ProductionLog.h"
 #include "cli/Cli.h"
-#include "dspflash/FlashFile.h"
+#include "dspflash/FlashOpen.h"
 #include "images/CodeBuffer.h"
 #include "images/RedidoFile.h"
 

@@ -11,6 +11,7 @@
 
 #include "app/Job.h"
 #include "app/Language.h"
+#include "dspflash/FlashOpen.h"
 #include "dspflash/NumberText.h"
 #include "images/CodeBuffer.h"
 #include "link/Frame.h"
@@ -232,6 +233,23 @@ DownloadEnd Download(Downloading& job) {
   return DownloadEnd::Done;
 }
 
+// Names what wrote the code buffer since the DSP image was opened.
+std::string ImageChangedText(const Ambrelin& a) {
+  const CodeOwner& owner = a.code.owner;
+  std::string chinese, english;
+  switch (owner.writer) {
+    case CodeWriter::Image: chinese = "调入 " + owner.file + " "; english = "loading " + owner.file; break;
+    case CodeWriter::Batch: chinese = "批处理调入 " + owner.file + " "; english = "a batch loading " + owner.file; break;
+    case CodeWriter::CodeBox: chinese = "代码框调入"; english = "the code box's load"; break;
+    case CodeWriter::Registers: chinese = "寄存器读取"; english = "a register read"; break;
+    case CodeWriter::None:
+    case CodeWriter::DspImage:
+      return std::string(ByLanguage(a, "状态: 映像没有完整调入, 请重新打开", "State: the image was not read whole; open it again"));
+  }
+  return a.Language == 1 ? "State: the image was changed by " + english + "; open it again"
+                         : "状态: 映像已被" + chinese + "改写, 请重新打开";
+}
+
 // The end's text on the info label; a stop leaves the last one.
 void ShowEnd(Ambrelin& a, const DownloadOutcome& outcome) {
   const std::string at = At(outcome.address);
@@ -248,6 +266,10 @@ void ShowEnd(Ambrelin& a, const DownloadOutcome& outcome) {
     case DownloadEnd::PortClosed:
       a.controls.SetColour(C::AudioFlashBurnInfo, Red);
       Info(a, std::string(ByLanguage(a, "状态: 没有打开串口", "State: the port is not open")));
+      break;
+    case DownloadEnd::ImageChanged:
+      a.controls.SetColour(C::AudioFlashBurnInfo, Red);
+      Info(a, ImageChangedText(a));
       break;
     case DownloadEnd::BaudRefused:
       a.controls.SetColour(C::AudioFlashBurnInfo, Red);
@@ -283,6 +305,8 @@ DownloadOutcome AudioFlashDownload_Click(Ambrelin& a) {
   // A closed port takes no speed either; it is not the speed's fault.
   if (!stop && !a.port.IsOpen()) {
     job.outcome.end = DownloadEnd::PortClosed;
+  } else if (!stop && !HoldsDspImage(a.code)) {
+    job.outcome.end = DownloadEnd::ImageChanged;
   } else if (!a.port.SetSettings("128000,N,8,1") && !stop) {
     job.outcome.end = DownloadEnd::BaudRefused;
   } else if (!stop) {

@@ -23,6 +23,7 @@ enum class DownloadEnd {
   PortLost,         // the port went away under the download
   PortClosed,       // started with the port closed: nothing sent
   BaudRefused,      // the port cannot run at 128,000 baud
+  ImageChanged,     // the buffer is no longer the DSP image opened: nothing sent
 };
 struct DownloadOutcome {
   DownloadEnd end;
@@ -32,5 +33,6 @@ struct DownloadOutcome {
 
 // Starts the download and returns how it ended, or stops the one that runs
 // (a second click arrives during one of its waits). Either way the port goes
-// to 128,000 baud and stays there.
+// to 128,000 baud and stays there, unless the code buffer no longer holds the
+// DSP image opened last: that is refused before anything changes.
 DownloadOutcome AudioFlashDownload_Click(Ambrelin&);

@@ -6,13 +6,9 @@
 #include "app/Hex.h"
 #include "dspflash/NumberText.h"
 #include "images/TextLines.h"
-#include "panels/DecoderFormControls.h"
-
-namespace C = DecoderFormControls;
 
 namespace {
 
-constexpr std::string_view ImageFilter = "映像文件|*.Img";
 constexpr std::string_view EggFailed = "LoadCode_EggFile时, 出错 !";
 constexpr std::string_view FlashFailed = "LoadCode_FlashFile时, 出错 !";
 constexpr int EggLineLength = 8;
@@ -32,27 +28,6 @@ uint32_t LeadingHex(std::string_view text) {
 }
 
 uint8_t PairValue(std::string_view pair) { return static_cast<uint8_t>(LeadingHex(pair)); }
-
-void ClearSizes(Ambrelin& a, Control size, Control count) {
-  a.controls.SetText(size, "数据长度: -----");
-  a.controls.SetText(count, "数据大小: -----");
-}
-
-void ShowImage(Ambrelin& a, const Loaded& loaded, Control size, Control count) {
-  if (!loaded) return a.dialogs.MessageBox(loaded.error);
-  ShowLineCount(a, loaded.lines, "行");
-  a.controls.SetText(size, "数据长度: 0x" + HexText(static_cast<uint32_t>(loaded.length)) + "字节");
-  a.controls.SetText(count, "数据大小: 0x" + HexText(static_cast<uint32_t>(loaded.stored)) + "字节");
-}
-
-std::optional<Loaded> OpenImage(Ambrelin& a, const std::string& path, Control name, Control date,
-                                Loaded (*load)(Ambrelin&, const std::string&, uint8_t)) {
-  const auto time = FileTime(path);
-  if (!time) return std::nullopt;
-  a.controls.SetText(name, path);
-  a.controls.SetText(date, "日期: " + *time);
-  return load(a, a.controls.Text(name), 0xFF);
-}
 
 }  // namespace
 
@@ -111,35 +86,4 @@ Loaded ReadFlashFile(CodeImage& code, const std::string& path, EventPump& pump) 
   loaded.length = code.Length;
   if (loaded.stored == 0) return Failed(loaded, std::string(FlashFailed) + NoData);
   return loaded;
-}
-
-Loaded LoadCode_EggFile(Ambrelin& a, const std::string& path, uint8_t fill) {
-  ClearSizes(a, C::AudioFlashEggCodeSize, C::AudioFlashEggCodeCount);
-  const Loaded loaded = ReadEggFile(a.code, path, fill, a.pump);
-  ShowImage(a, loaded, C::AudioFlashEggCodeSize, C::AudioFlashEggCodeCount);
-  return loaded;
-}
-
-Loaded LoadCode_FlashFile(Ambrelin& a, const std::string& path, uint8_t) {
-  ClearSizes(a, C::AudioFlashFlashCodeSize, C::AudioFlashFlashCodeCount);
-  const Loaded loaded = ReadFlashFile(a.code, path, a.pump);
-  ShowImage(a, loaded, C::AudioFlashFlashCodeSize, C::AudioFlashFlashCodeCount);
-  return loaded;
-}
-
-std::optional<Loaded> OpenEggFile(Ambrelin& a, const std::string& path) {
-  return OpenImage(a, path, C::AudioFlashEggName, C::AudioFlashEggDate, LoadCode_EggFile);
-}
-
-std::optional<Loaded> OpenFlashFile(Ambrelin& a, const std::string& path) {
-  return OpenImage(a, path, C::AudioFlashFlashName, C::AudioFlashFlashDate, LoadCode_FlashFile);
-}
-
-// A cancelled dialog changes nothing.
-void AudioFlashOpenEgg_Click(Ambrelin& a) {
-  if (const auto chosen = a.dialogs.OpenFile(ImageFilter)) OpenEggFile(a, *chosen);
-}
-
-void AudioFlashOpenFlash_Click(Ambrelin& a) {
-  if (const auto chosen = a.dialogs.OpenFile(ImageFilter)) OpenFlashFile(a, *chosen);
 }

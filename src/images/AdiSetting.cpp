@@ -2,12 +2,9 @@
 
 #include <optional>
 
-#include "app/DesktopFormControls.h"
 #include "app/Hex.h"
 #include "images/TextLines.h"
 #include "link/TxRx.h"
-
-namespace Main = DesktopFormControls;
 
 namespace {
 
@@ -76,19 +73,5 @@ Loaded ReadValFile(Ambrelin& a, const std::string& path) {
     TxByHex(a, "3", prefix + TwoHexDigits(setting->reg) + TwoHexDigits(setting->value));
   }
   a.code.Length = loaded.length = last;
-  return loaded;
-}
-
-Loaded LoadCode_ValFile(Ambrelin& a, const std::string& path) {
-  a.controls.SetText(Main::UpdateLableCodeSize, "长度: 0x----");
-  a.controls.SetText(Main::UpdateLabelCodeName, "名称: ");
-  const Loaded loaded = ReadValFile(a, path);
-  if (!loaded) {
-    a.dialogs.MessageBox(loaded.error);
-    return loaded;
-  }
-  a.controls.SetText(Main::UpdateLableCodeSize,
-                     "长度: " + std::to_string(loaded.stored) + "/0x" + HexText(static_cast<uint32_t>(loaded.length)));
-  a.controls.SetText(Main::UpdateLabelCodeName, "名称: " + loaded.name);
   return loaded;
 }

@@ -10,5 +10,3 @@
 // what was sent before a bad line stays applied. The result names the chip
 // and counts the registers in `stored`.
 Loaded ReadValFile(Ambrelin&, const std::string& path);
-// Read, then shown on the length and name labels or in a message box.
-Loaded LoadCode_ValFile(Ambrelin&, const std::string& path);

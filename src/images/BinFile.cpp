@@ -20,12 +20,6 @@ Loaded ReadBinFile(CodeImage& code, const std::string& path, uint8_t fill, int32
   return FinishRead(code, loaded, start, end, BinFailed);
 }
 
-Loaded LoadCode_BinFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
-  const Loaded loaded = ReadBinFile(a.code, path, fill, start, end);
-  ShowLoad(a, loaded, Twin::English, Twin::English);
-  return loaded;
-}
-
 bool SaveFile_Bin(std::string& fileName, std::span<const uint8_t> bytes, int32_t& length) {
   length -= 1;
   const size_t count = length < 0 ? 0 : std::min(static_cast<size_t>(length) + 1, bytes.size());

@@ -10,8 +10,6 @@
 // The file's bytes from address 0, its length the code length; a file
 // larger than the buffer is refused before anything changes.
 Loaded ReadBinFile(CodeImage&, const std::string& path, uint8_t fill, int32_t start, int32_t end);
-// Read, then shown on the burn page's labels or in a message box.
-Loaded LoadCode_BinFile(Ambrelin&, const std::string& path, uint8_t fill, int32_t start, int32_t end);
 // Writes the first `length` bytes to the file named `fileName` with its last
 // four characters replaced by ".Bin". Both come back changed, as callers rely
 // on: the name with its new ending, the length one lower (the highest index

@@ -5,31 +5,8 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <utility>
 
-#include "app/BurnDesktopControls.h"
-#include "app/DesktopFormControls.h"
-#include "app/Language.h"
-#include "images/AdiSetting.h"
-#include "images/BinFile.h"
-#include "images/HexFile.h"
-#include "images/RedidoFile.h"
-#include "images/TxtFile.h"
-
-namespace Main = DesktopFormControls;
-namespace Burner = BurnDesktopControls;
-
-namespace {
-
-// The main label's caption, and its twin's with the word in English when the
-// burner window speaks English.
-void ShowLabel(Ambrelin& a, Control main, Control twin, Twin how, const std::string& caption,
-               std::string_view chinese, std::string_view english) {
-  a.controls.SetText(main, caption);
-  if (how == Twin::None) return;
-  a.controls.SetText(twin, how == Twin::English && a.Language == 1 ? ReplaceAll(caption, chinese, english) : caption);
-}
-
-}  // namespace
 
 std::optional<std::string> FileTime(const std::string& path) {
   std::error_code error;
@@ -73,6 +50,8 @@ Loaded Failed(Loaded loaded, std::string_view message) {
   return loaded;
 }
 
+void OwnCode(CodeImage& code, CodeOwner owner) { code.owner = std::move(owner); }
+
 void FillCode(CodeImage& code, uint8_t fill) {
   std::fill(code.Buffer.begin(), code.Buffer.begin() + FillLast + 1, fill);
 }
@@ -110,41 +89,9 @@ Loaded FinishRead(CodeImage& code, Loaded loaded, int32_t start, int32_t end, st
   return loaded;
 }
 
-void ShowLineCount(Ambrelin& a, int count, std::string_view unit) {
-  auto entries = a.controls.Entries(Main::UpdateListInfo);
-  const std::string line = "调入行数: " + std::to_string(count) + std::string(unit);
-  if (entries.empty())
-    entries.push_back(line);
-  else
-    entries.front() = line;
-  a.controls.SetEntries(Main::UpdateListInfo, entries);
-}
-
-void ShowLoad(Ambrelin& a, const Loaded& loaded, Twin dateTwin, Twin sumTwin) {
-  if (!loaded.date.empty())
-    ShowLabel(a, Main::UpdateLableFileDate, Burner::UpdateLableFileDate, dateTwin, "日期: " + loaded.date, "日期",
-              "Date");
-  if (!loaded) return a.dialogs.MessageBox(loaded.error);
-  ShowLabel(a, Main::UpdateLabelCodeSum, Burner::UpdateLabelCodeSum, sumTwin,
-            "校验: 0x" + HexText(static_cast<uint32_t>(loaded.checksum)), "校验", "Sum");
-  ShowLabel(a, Main::UpdateLabelCodeName, Burner::UpdateLabelCodeName, Twin::English, "名称: " + loaded.name + "  ",
-            "名称", "Name");
-  ShowLineCount(a, loaded.lines);
-  a.controls.SetText(Main::UpdateLableCodeSize, "长度: 0x" + HexText(static_cast<uint32_t>(loaded.length)));
-}
-
 bool HasEnding(std::string_view path, std::string_view ending) {
   if (path.size() < ending.size()) return false;
   return std::equal(ending.begin(), ending.end(), path.end() - static_cast<std::ptrdiff_t>(ending.size()),
                     [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) ==
                                                 std::tolower(static_cast<unsigned char>(y)); });
-}
-
-std::optional<Loaded> LoadCode_ByExtension(Ambrelin& a, const std::string& path) {
-  if (HasEnding(path, "hex")) return LoadCode_HexFile(a, path, 0x00, 0, 65535);
-  if (HasEnding(path, "tot")) return LoadCode_TotFile(a, path, 0x00, 0, 65535);
-  if (HasEnding(path, "val")) return LoadCode_ValFile(a, path);
-  if (HasEnding(path, "txt")) return LoadCode_TxtFile(a, path, 0xFF, 0, 65535);
-  if (HasEnding(path, "bin")) return LoadCode_BinFile(a, path, 0x00, 0, 65535);
-  return std::nullopt;
 }

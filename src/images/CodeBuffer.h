@@ -1,7 +1,6 @@
 #pragma once
-// The code buffer's bookkeeping shared by every image loader: fill, checksum,
-// what a load read and how it is shown on both windows, and the dispatcher by
-// file ending.
+// The code buffer's bookkeeping shared by every image reader: fill, checksum,
+// code name, what a load read, and who wrote the buffer last.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,9 +34,9 @@ Loaded Failed(Loaded loaded, std::string_view message);
 // stops before its end record (cut short). Either would burn the fill alone.
 inline constexpr char NoData[] = " 文件无数据", NoEndRecord[] = " 缺少结束记录";
 
-// How a burner-window twin follows its main-window label.
-enum class Twin { None, Same, English };
-
+// The one place that says who wrote the code buffer: every writer calls it
+// before its first byte, and a load once more when its file is in whole.
+void OwnCode(CodeImage&, CodeOwner);
 // Addresses 0 to 0xFFFF; the rest of the buffer keeps what it held.
 void FillCode(CodeImage&, uint8_t fill);
 // False for an address outside the buffer: the load fails instead of
@@ -56,17 +55,9 @@ Loaded FinishRead(CodeImage&, Loaded, int32_t start, int32_t end, std::string_vi
 
 // A regular file's last-modified date and time as the labels show it.
 std::optional<std::string> FileTime(const std::string& path);
-// The first entry of the info list: "调入行数: ", the count and its unit.
-void ShowLineCount(Ambrelin&, int count, std::string_view unit = "");
-// An image load on the burn page's labels: the file's date, then the
-// loader's message box, or the checksum, code name, line count and length.
-void ShowLoad(Ambrelin&, const Loaded&, Twin dateTwin, Twin sumTwin);
 
 // Whether the path ends in the three letters, in any case.
 bool HasEnding(std::string_view path, std::string_view ending);
-// Loads by the last three characters of the path; unknown endings load
-// nothing.
-std::optional<Loaded> LoadCode_ByExtension(Ambrelin&, const std::string& path);
 // Upper-case hex without leading zeros, as the labels show numbers.
 std::string HexText(uint32_t value);
 // A byte as two upper-case hex digits, as command texts carry it.

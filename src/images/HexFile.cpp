@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/DesktopFormControls.h"
 #include "app/Hex.h"
 #include "images/TextLines.h"
 
@@ -107,18 +106,4 @@ Loaded ReadHexText(CodeImage& code, const std::string& text, uint8_t fill, int32
   if (bytes == 0) return Failed(loaded, std::string(TextFailed) + NoData);
   code.Length -= 1;
   return FinishRead(code, loaded, start, end, TextFailed);
-}
-
-Loaded LoadCode_HexFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
-  const Loaded loaded = ReadHexFile(a.code, path, fill, start, end, a.pump);
-  ShowLoad(a, loaded, Twin::English, Twin::English);
-  return loaded;
-}
-
-Loaded LoadCode_Include(Ambrelin& a, uint8_t fill, int32_t start, int32_t end) {
-  a.controls.SetText(DesktopFormControls::UpdateLableFileDate, "日期: ------");
-  const Loaded loaded =
-      ReadHexText(a.code, a.controls.Text(DesktopFormControls::DesktopTextCode1), fill, start, end, a.pump);
-  ShowLoad(a, loaded, Twin::None, Twin::None);
-  return loaded;
 }

@@ -12,8 +12,3 @@
 Loaded ReadHexFile(CodeImage&, const std::string& path, uint8_t fill, int32_t start, int32_t end, EventPump&);
 // The start mark is not looked at and every record type but 01 is data.
 Loaded ReadHexText(CodeImage&, const std::string& text, uint8_t fill, int32_t start, int32_t end, EventPump&);
-
-// Read, then shown on the burn page's labels or in a message box.
-Loaded LoadCode_HexFile(Ambrelin&, const std::string& path, uint8_t fill, int32_t start, int32_t end);
-// The HEX text typed or pasted into DesktopTextCode1.
-Loaded LoadCode_Include(Ambrelin&, uint8_t fill, int32_t start, int32_t end);

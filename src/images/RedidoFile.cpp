@@ -57,12 +57,6 @@ Loaded ReadTotFile(CodeImage& code, const std::string& path, uint8_t fill, int32
   return FinishRead(code, loaded, start, end, TotFailed);
 }
 
-Loaded LoadCode_TotFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
-  const Loaded loaded = ReadTotFile(a.code, path, fill, start, end);
-  ShowLoad(a, loaded, Twin::English, Twin::English);
-  return loaded;
-}
-
 bool ToolButtonHex2Tot_Click(Ambrelin& a) {
   const std::string name = a.controls.Text(DesktopFormControls::UpdateTextFileName);
   if (name.size() < 4) {

@@ -18,8 +18,6 @@ bool SaveFile_Tot(Ambrelin&, const std::string& path);
 // A file longer than the buffer gives what fits; a shorter one leaves the
 // fill where it has no bytes.
 Loaded ReadTotFile(CodeImage&, const std::string& path, uint8_t fill, int32_t start, int32_t end);
-// Read, then shown on the burn page's labels or in a message box.
-Loaded LoadCode_TotFile(Ambrelin&, const std::string& path, uint8_t fill, int32_t start, int32_t end);
 // "Hex -> Tot": the loaded image saved beside the file named on the burn
 // page; false when nothing was written.
 bool ToolButtonHex2Tot_Click(Ambrelin&);

@@ -37,9 +37,3 @@ Loaded ReadTxtFile(CodeImage& code, const std::string& path, uint8_t fill, int32
   loaded.name = CodeName(code, start);
   return loaded;
 }
-
-Loaded LoadCode_TxtFile(Ambrelin& a, const std::string& path, uint8_t fill, int32_t start, int32_t) {
-  const Loaded loaded = ReadTxtFile(a.code, path, fill, start, a.pump);
-  ShowLoad(a, loaded, Twin::Same, Twin::Same);
-  return loaded;
-}

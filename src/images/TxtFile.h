@@ -9,5 +9,3 @@
 // Also writes the bytes read to a ".Bin" file beside the text file. The
 // checksum always covers the bytes read, whatever the range end.
 Loaded ReadTxtFile(CodeImage&, const std::string& path, uint8_t fill, int32_t start, EventPump&);
-// Read, then shown on the burn page's labels or in a message box.
-Loaded LoadCode_TxtFile(Ambrelin&, const std::string& path, uint8_t fill, int32_t start, int32_t end);

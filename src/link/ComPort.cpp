@@ -6,6 +6,7 @@
 
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
+#include "app/Job.h"
 #include "app/Language.h"
 #include "link/TxRx.h"
 
@@ -79,6 +80,8 @@ void DesktopSelectComPort_DropDown(Ambrelin& a) {
 }
 
 void DesktopButtonSelectComSwitch_Click(Ambrelin& a) {
+  // A job keeps its port to its end.
+  if (RefusedByJob(a)) return;
   const std::string s = a.controls.Text(Main::DesktopSelectComPort);
   if (s.substr(0, 3) != "COM") return;
   const std::string_view failed = ByLanguage(a, OpenFailedChinese, OpenFailedEnglish);

@@ -6,7 +6,7 @@
 
 #include "app/Widgets.h"
 #include "dspflash/FlashDownload.h"
-#include "dspflash/FlashFile.h"
+#include "dspflash/FlashOpen.h"
 #include "panels/DecoderFormControls.h"
 #include "panels/DecoderPanel.h"
 

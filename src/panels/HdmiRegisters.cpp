@@ -53,6 +53,7 @@ DumpResult Dump(Ambrelin& a, const HdmiChip& chip) {
     const Awaited awaited = AwaitReply(a, deadline);
     if (awaited.wait != Wait::Reply) return {DumpEnd::Timeout, reg};
     if (DumpEnd end = CheckReply(awaited.reply, chip, reg); end != DumpEnd::Complete) return {end, reg};
+    OwnCode(a.code, {CodeWriter::Registers});
     a.code.Buffer[static_cast<size_t>(reg)] = awaited.reply.data[5];
     ShowState(a, Black, "写入: 读取0x", reg);
   }

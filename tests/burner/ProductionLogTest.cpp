@@ -18,7 +18,7 @@ TEST_F(ProductionLog, EveryVerifiedTargetAndTheFailureAreRecorded) {
   a.targetBurned = [&](const BurnOutcome& o) { records.push_back(o); };
   // The third unit refuses every erase.
   When(Main::UpdateLabelBurnTotal, "统计: 2", [&] { t.link.unit.boot.refuseChance = 1; });
-  const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
   EXPECT_EQ(outcome.end, BurnEnd::EraseFailed);
   ASSERT_EQ(records.size(), 3u);
   for (int k = 0; k < 2; ++k) {
@@ -42,9 +42,9 @@ TEST_F(ProductionLog, EveryVerifiedTargetAndTheFailureAreRecorded) {
     t.link.unit.boot.targets = {1};
     When(Main::UpdateLabelBurnTotal, "统计: 1", [&] {
       t.link.unit.boot.targets.clear();
-      if (stop) At(Now() + 10, [&] { UpdateButtonUpdate_Click(a); });
+      if (stop) At(Now() + 10, [&] { UpdateButtonUpdate_Click(a, 0xFF); });
     });
-    EXPECT_EQ(UpdateButtonUpdate_Click(a).end, stop ? BurnEnd::Stopped : BurnEnd::NextNotFound);
+    EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, stop ? BurnEnd::Stopped : BurnEnd::NextNotFound);
     EXPECT_EQ(records.size(), 1u);
   }
 }
@@ -57,7 +57,7 @@ TEST_F(ProductionLog, AScriptLineIsRecordedWithItsOwnImageAndNothingOfTheLineBef
   boot.targets = {1};
   std::vector<BurnOutcome> records;
   a.targetBurned = [&](const BurnOutcome& o) { records.push_back(o); };
-  EXPECT_EQ(UpdateButtonUpdate_Click(a).end, BurnEnd::NotFound);
+  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::NotFound);
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(std::make_tuple(records[0].image, records[0].writeErrors, records[0].errors),
             std::make_tuple(::testing::TempDir() + "log-one.hex", 3, 3));

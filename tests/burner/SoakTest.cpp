@@ -41,7 +41,7 @@ TEST_F(Soak, TwoHundredAutoRepeatBurnsOverAFaultyLine) {
   std::map<std::string, int> ends;
   const auto stop = [&] {
     stopping = true;
-    At(Now(), [&] { UpdateButtonUpdate_Click(a); });
+    At(Now(), [&] { UpdateButtonUpdate_Click(a, 0xFF); });
   };
   const auto arm = [&] {
     At(Now() + BurnLimit, [&, armed = burns, r = run] {
@@ -72,7 +72,7 @@ TEST_F(Soak, TwoHundredAutoRepeatBurnsOverAFaultyLine) {
     ++run;
     scramble();
     arm();
-    const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
+    const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
     if (stopping) break;
     // The run ended by itself: the burn under way failed.
     ++burns;

@@ -3,7 +3,7 @@
 
 #include "TestApp.h"
 #include "dspflash/FlashDownload.h"
-#include "dspflash/FlashFile.h"
+#include "dspflash/FlashOpen.h"
 #include "link/TxRx.h"
 #include "panels/DecoderFormControls.h"
 

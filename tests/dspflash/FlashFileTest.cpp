@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "TestApp.h"
-#include "dspflash/FlashFile.h"
+#include "dspflash/FlashOpen.h"
 #include "dspflash/NumberText.h"
 #include "panels/DecoderFormControls.h"
 

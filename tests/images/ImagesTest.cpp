@@ -5,12 +5,13 @@
 
 #include "TestApp.h"
 #include "app/BurnDesktopControls.h"
-#include "dspflash/FlashFile.h"
+#include "dspflash/FlashOpen.h"
 #include "images/AdiSetting.h"
 #include "images/BatFile.h"
 #include "images/BinFile.h"
 #include "images/CodeBuffer.h"
 #include "images/HexFile.h"
+#include "images/LoadCode.h"
 #include "images/RedidoFile.h"
 #include "images/TxtFile.h"
 

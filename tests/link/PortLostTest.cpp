@@ -36,7 +36,7 @@ TEST(PortLost, EveryJobEndsAtOnceAndThePortOpensAgain) {
          t.controls.SetIndex(Main::UpdateSelectTarget, 0);
          t.controls.SetTicked(Main::UpdateCheckSound, true);
          t.controls.SetText(Main::DesktopTextCode1, ":0100000055AA");
-         UpdateButtonUpdate_Click(t.app);
+         UpdateButtonUpdate_Click(t.app, 0xFF);
        },
        Burner::UpdateLabelBurnState, "设置: 没有打开串口"},
       {"download", [](TestApp& t) { AudioFlashDownload_Click(t.app); }, DecoderFormControls::AudioFlashBurnInfo,

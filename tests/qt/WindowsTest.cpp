@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTabWidget>
 #include <QtTest>
+#include <algorithm>
 #include <fstream>
 #include <span>
 
@@ -69,6 +70,14 @@ void Type(QLineEdit* edit, const QString& text) {
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Delete);
   QTest::keyClicks(edit, text);
+}
+
+QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+std::string WriteBytes(QtRig& rig, const QString& name, size_t size, char byte) {
+  const std::string path = rig.folder.filePath(name).toStdString();
+  std::ofstream(path, std::ios::binary) << std::string(size, byte);
+  return path;
 }
 
 QStringList Tabs(QTabWidget* table) {
@@ -349,6 +358,110 @@ class WindowsTest : public QObject {
     QVERIFY2(line.contains(QString::fromStdString(",\"port\":\"COM1\",\"adapter\":\"\",\"target\":1,\"chip_id\":\"0x0101\",\"chip\":"
                                                  "\"Stc 89C51\",\"image\":\"" + image + "\",\"image_sha256\":\"1afc426b")),
              qPrintable(line));
+  }
+
+  // One job's data kept out of another's, each through the windows.
+  void aRegisterReadAfterOpeningEggStopsTheDownload() {
+    QtRig rig;
+    rig.port.Open("/dev/ttyS0", "38400,N,8,1");
+    const std::string egg = rig.folder.filePath("egg.Img").toStdString();
+    std::ofstream(egg) << "00112233\nAABBCCDD\n";
+    rig.controls.SetVisible(Decoder::DecoderForm, true);
+    rig.controls.SetIndex(Decoder::DecoderTable, 8);
+    rig.dialogs.picks = {egg};
+    QTest::mouseClick(rig.Get<QPushButton>(Decoder::AudioFlashOpenEgg), Qt::LeftButton);
+    rig.controls.SetVisible(Hdmi::HdmiForm, true);
+    rig.Get<QTabWidget>(Hdmi::HdmiTable)->setCurrentIndex(3);
+    QTest::mouseClick(rig.Get<QPushButton>(Hdmi::Ad9889CommandReadReg), Qt::LeftButton);
+    QCOMPARE(rig.writes.size(), size_t(256));
+
+    QTest::mouseClick(rig.Get<QPushButton>(Decoder::AudioFlashDownload), Qt::LeftButton);
+    auto* info = rig.Get<QLabel>(Decoder::AudioFlashBurnInfo);
+    QCOMPARE(info->text(), "状态: 映像已被寄存器读取改写, 请重新打开");
+    QCOMPARE(TextColour(info), QColor(Qt::red));
+    QCOMPARE(rig.writes.size(), size_t(256));
+    QCOMPARE(rig.port.settings, "38400,N,8,1");
+    QVERIFY(rig.link.unit.dsp.flash == std::vector<uint8_t>(rig.link.unit.dsp.flash.size(), 0));
+  }
+
+  void thePortButtonsRestDuringADownload() {
+    QtRig rig;
+    rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
+    auto* burnerSwitch = rig.Get<QPushButton>(Burner::DesktopButtonSelectComSwitch);
+    auto* mainSwitch = rig.Get<QPushButton>(Main::DesktopButtonSelectComSwitch);
+    burnerSwitch->click();
+    QVERIFY(rig.port.IsOpen());
+    rig.Get<QPushButton>(Burner::DesktopButtonSelectLanguage)->click();
+    const std::string egg = rig.folder.filePath("egg.Img").toStdString();
+    std::ofstream(egg) << "01020304\n";
+    rig.controls.SetIndex(Decoder::DecoderTable, 8);
+    rig.dialogs.picks = {egg};
+    QTest::mouseClick(rig.Get<QPushButton>(Decoder::AudioFlashOpenEgg), Qt::LeftButton);
+
+    bool enabled = true, open = false;
+    At(rig.link.scheduler, 2.0, [&] {
+      enabled = burnerSwitch->isEnabled() || mainSwitch->isEnabled();
+      QTest::mouseClick(burnerSwitch, Qt::LeftButton);
+      // The guard too, should the click get through.
+      DesktopButtonSelectComSwitch_Click(rig.app);
+      open = rig.port.IsOpen();
+    });
+    QTest::mouseClick(rig.Get<QPushButton>(Decoder::AudioFlashDownload), Qt::LeftButton);
+    QVERIFY(!enabled);
+    QVERIFY(open);
+    QCOMPARE(rig.Get<QLabel>(Decoder::AudioFlashBurnInfo)->text(), "烧录: 完成");
+    QVERIFY(rig.link.unit.dsp.flash == rig.app.code.Buffer);
+    QVERIFY(rig.port.IsOpen() && burnerSwitch->isEnabled() && mainSwitch->isEnabled());
+    QCOMPARE(rig.dialogs.notices, std::vector<std::string>{"Another job is running; wait for it to end or stop it first !"});
+    QCOMPARE(rig.dialogs.statusLine, "");  // the refusal went with the job
+  }
+
+  void anImageOpenedDuringABurnIsNotBurned() {
+    QtRig rig;
+    rig.port.Open("/dev/ttyS0", "38400,N,8,1");
+    BootChip(rig.link.unit.boot, 0x0003);
+    // A binary image is burned as it was opened: the burn does not read it again.
+    const std::string first = WriteBytes(rig, "first.bin", 0xF00, '\x11');
+    const std::string second = WriteBytes(rig, "second.bin", 0xF00, '\x22');
+    const auto click = [&rig](Control c) { QTest::mouseClick(rig.Get<QAbstractButton>(c), Qt::LeftButton); };
+    rig.dialogs.picks = {first};
+    click(Burner::UpdateButtonOpenFile);
+    rig.controls.SetIndex(Burner::UpdateSelectTarget, 0);
+    emit rig.Get<QComboBox>(Burner::UpdateSelectTarget)->activated(0);
+
+    bool opened = false, fileBoxes = true;
+    At(rig.link.scheduler, 0.5, [&] {
+      rig.dialogs.picks = {second};
+      click(Main::UpdateButtonOpenFile);
+      opened = rig.dialogs.picks.empty() && rig.app.job == Job::Burn;
+      fileBoxes = rig.controls.Enabled(Burner::UpdateTextFileName) || rig.controls.Enabled(Main::UpdateTextFileName);
+    });
+    click(Burner::UpdateButtonUpdate);
+    QVERIFY(opened);
+    QVERIFY(!fileBoxes);
+    QCOMPARE(rig.controls.Text(Burner::UpdateLabelBurnState), "进度: 完成");
+    const auto& flash = BootFlash(rig.link.unit.boot, 1);
+    QVERIFY(std::all_of(flash.begin(), flash.begin() + 0xF00, [](uint8_t b) { return b == 0x11; }));
+    QCOMPARE(rig.controls.Text(Burner::UpdateTextFileName), first);
+    QCOMPARE(rig.controls.Text(Main::UpdateTextFileName), first);
+    QCOMPARE(rig.dialogs.statusLine, "");
+
+    // The burner's box is the main window's; a binary typed there but never
+    // opened is not burned from what the buffer holds.
+    Type(rig.Get<QLineEdit>(Burner::UpdateTextFileName), Qs(second));
+    QCOMPARE(rig.controls.Text(Main::UpdateTextFileName), second);
+    click(Burner::UpdateButtonUpdate);
+    QCOMPARE(rig.controls.Text(Burner::UpdateLabelBurnState), "设置: 文件调入出错");
+    QVERIFY(std::all_of(flash.begin(), flash.begin() + 0xF00, [](uint8_t b) { return b == 0x11; }));
+
+    // A stopped burn stays red on both windows.
+    Type(rig.Get<QLineEdit>(Burner::UpdateTextFileName), Qs(first));
+    At(rig.link.scheduler, rig.link.pump.Now() + 0.3, [&] { click(Burner::UpdateButtonUpdate); });
+    click(Burner::UpdateButtonUpdate);
+    QCOMPARE(rig.controls.Text(Main::UpdateLabelBurnState), "结束: 已停止");
+    QCOMPARE(rig.controls.Text(Burner::UpdateLabelBurnState), "结束: 已停止");
+    QCOMPARE(TextColour(rig.Get<QLabel>(Main::UpdateLabelBurnState)), QColor(Qt::red));
+    QCOMPARE(TextColour(rig.Get<QLabel>(Burner::UpdateLabelBurnState)), QColor(Qt::red));
   }
 
   void charBornWindow() {
