@@ -44,7 +44,7 @@ void Shape(const SimUnit& unit, const std::vector<uint8_t>& frame, std::vector<S
   const size_t piece = unit.split ? unit.split : bytes.size();
   for (size_t at = 0; at < bytes.size(); at += piece) {
     const size_t end = std::min(bytes.size(), at + piece);
-    out.push_back({at == 0 ? unit.replyDelay : 0.0,
+    out.push_back({unit.replyDelay + static_cast<double>(at / piece) * unit.splitGap,
                    {bytes.begin() + static_cast<std::ptrdiff_t>(at),
                     bytes.begin() + static_cast<std::ptrdiff_t>(end)}});
   }

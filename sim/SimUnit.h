@@ -30,6 +30,7 @@ struct SimUnit {
   int silentFrames = 0;        // the next K requests
   double replyDelay = 0;       // seconds between a request and its answer
   size_t split = 0;            // answer in pieces of this many bytes (0: whole)
+  double splitGap = 0;         // seconds between the pieces' starts, as an adapter's latency leaves them
   std::vector<uint8_t> noise;  // bytes sent in front of every answer
 
   HdmiChips hdmi;
