@@ -1,5 +1,6 @@
 // The burn against the simulated unit's boot program, in virtual time, and
 // the burn page and burner window around it.
+#include <algorithm>
 #include <sstream>
 
 #include "TestApp.h"
@@ -254,6 +255,39 @@ TEST_F(Burn, AnEraseAnswerKeptOverItsWaitNeverCountsForTheWrite) {
   EXPECT_TRUE(FlashHoldsImage(1, 0, 0xFFFF));
 }
 
+TEST_F(Burn, AutoRepeatBurnsEachFittedUnitOnce) {
+  // A unit leaves its boot program after the "next target" request; the
+  // next one is fitted two seconds after the burn looks for it, three in all.
+  const Bytes image = Pattern(0x400, 10);
+  ReadyToBurn(0x0003, HexImage("each.hex", image));
+  c.SetTicked(Main::UpdateCheckAutoBurn, true);
+  boot.nextUnitAfter = 2;
+  boot.units = 3;
+  std::vector<bool> erasedWhenFound;
+  c.textChanged = [&](Control ctl, std::string_view text) {
+    if (ctl.window != "DesktopForm" || text != "等待: 准备升级") return;
+    const auto& flash = BootFlash(boot, 1);
+    erasedWhenFound.push_back(std::all_of(flash.begin(), flash.begin() + 0x400, [](uint8_t b) { return b == 0xFF; }));
+  };
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a);
+  EXPECT_EQ(std::make_pair(outcome.end, outcome.good), std::make_pair(BurnEnd::NextNotFound, 3));
+  EXPECT_EQ(std::make_pair(boot.fitted, boot.nextTargets), std::make_pair(3, 3));
+  EXPECT_EQ(Requests(BootChecksum).size(), 3u) << "each unit verified once";
+  EXPECT_EQ(erasedWhenFound, std::vector<bool>(3, true)) << "every unit comes fresh";
+  EXPECT_TRUE(FlashHoldsImage(1, 0, 0x3FF));
+
+  // Without a timed next unit the run waits for one fitted by hand (the
+  // simulator's signal).
+  boot.nextUnitAfter = -1;
+  boot.units = 0;
+  ASSERT_TRUE(FitNextUnit(boot));
+  c.textChanged = [&](Control ctl, std::string_view text) {
+    if (ctl.window == "DesktopForm" && text == "统计: 1") At(Now() + 10, [&] { FitNextUnit(boot); });
+  };
+  EXPECT_EQ(UpdateButtonUpdate_Click(a).good, 2);
+  EXPECT_EQ(boot.fitted, 5);
+}
+
 TEST_F(Burn, AShortIdentifyAnswerIsNotTakenForAChipId) {
   ReadyToBurn(0x0101, HexImage("short.hex", Pattern(0x100, 4)));
   bool injected = false;
@@ -281,8 +315,10 @@ TEST_F(Burn, ScriptsRunLineAfterLineAndRepeatUntilStopped) {
             std::make_tuple(0xFF, 0x42, 0xFF));
   EXPECT_EQ(c.Index(Burner::UpdateSelectTarget), 3) << "the lists follow the script";
 
-  // Repeated until the stop click, which ends the burn at its next wait.
+  // Repeated until the stop click, which ends the burn at its next wait; the
+  // next unit is fitted a second after the burn looks for its first target again.
   c.SetTicked(Main::UpdateCheckAutoBurn, true);
+  boot.nextUnitAfter = 1;
   size_t sentAtStop = 0;
   When(Main::UpdateLabelBurnTotal, "统计: 4", [&] {
     EXPECT_EQ(c.Text(Main::UpdateButtonUpdate), "停止烧录");
@@ -316,6 +352,8 @@ TEST_F(Burn, EndsAroundTheSearches) {
   // Another chip, or none, while waiting for the next target.
   c.SetText(Main::UpdateTextFileName, HexImage("repeat.hex", Pattern(0x400, 7)));
   c.SetTicked(Main::UpdateCheckAutoBurn, true);
+  // The next unit, fitted half a second after the burn looks for it, has another chip.
+  boot.nextUnitAfter = 0.5;
   When(Main::UpdateLabelBurnTotal, "统计: 1", [&] { boot.chipId = 0x0101; });
   EXPECT_EQ(UpdateButtonUpdate_Click(a).end, BurnEnd::OtherChip);
   EXPECT_EQ(boot.nextTargets, 1);
