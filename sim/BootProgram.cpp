@@ -78,13 +78,31 @@ void BootChip(BootProgram& boot, uint16_t chipId) {
   boot.chipStart = chipId == 0x0301 || chipId == 0x0832 ? 1024 : chipId == 0x1020 ? 0x9000 : 0;
 }
 
-std::optional<std::vector<uint8_t>> BootAnswer(BootProgram& boot, const SimFrame& request) {
+bool FitNextUnit(BootProgram& boot) {
+  boot.fitAt.reset();
+  if (boot.units > 0 && boot.fitted >= boot.units) return false;
+  ++boot.fitted;
+  boot.left.clear();
+  boot.flash.clear();
+  return true;
+}
+
+std::optional<std::vector<uint8_t>> BootAnswer(BootProgram& boot, const SimFrame& request, double now) {
   const uint8_t target = request.address;
   if (!boot.targets.contains(target)) return std::nullopt;
+  if (boot.fitAt && now >= *boot.fitAt) FitNextUnit(boot);
+  // The operator fits the next unit once the burner looks for a target that
+  // has left: before that, a script's other targets may still be burned.
+  if (boot.left.contains(target)) {
+    const bool more = boot.units == 0 || boot.fitted < boot.units;
+    if (!boot.fitAt && boot.nextUnitAfter >= 0 && more) boot.fitAt = now + boot.nextUnitAfter;
+    return std::nullopt;
+  }
   const uint16_t command = Word(request, 0);
   const uint16_t parameter = Word(request, 2);
   if (command == 0) {
     ++(parameter == 1 ? boot.restarts : boot.nextTargets);
+    if (parameter == 2) boot.left.insert(target);
     return std::nullopt;
   }
   // The random faults spare identify: a unit that is there always says so.

@@ -32,12 +32,26 @@ struct BootProgram {
 
   // What came in besides the flash traffic.
   int restarts = 0, nextTargets = 0;
+
+  // The "next target" request makes its target leave the boot program: it
+  // answers nothing until the next unit is fitted, `nextUnitAfter` seconds
+  // after the first request to a target that left (never while negative) or
+  // at FitNextUnit, as long as fewer than `units` have been fitted (0: no
+  // end). A fresh unit has the same chip and erased flash.
+  double nextUnitAfter = -1;
+  int units = 0;
+  int fitted = 1;
+  std::set<uint8_t> left;
+  std::optional<double> fitAt;
 };
 
 // Whether the frame is addressed to the boot program at all.
 bool IsBootRequest(const SimFrame&);
-// The boot program's reply, if it gives one.
-std::optional<std::vector<uint8_t>> BootAnswer(BootProgram&, const SimFrame& request);
+// The boot program's reply, if it gives one, to a request that came in at
+// `now` on the driver's clock.
+std::optional<std::vector<uint8_t>> BootAnswer(BootProgram&, const SimFrame& request, double now);
+// The next unit in place of the present one; false once `units` have been fitted.
+bool FitNextUnit(BootProgram&);
 // The flash of one target as it stands (all 0xFF before anything was written).
 std::vector<uint8_t>& BootFlash(BootProgram&, uint8_t target);
 // Sets chip start and block size as the chip with this ID has them.

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -19,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "PtyBaud.h"
@@ -26,9 +28,10 @@
 
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t stopRequested = 0, fitRequested = 0;
 
 void RequestStop(int) { stopRequested = 1; }
+void RequestFit(int) { fitRequested = 1; }
 
 struct Options {
   std::string link;
@@ -47,6 +50,12 @@ const char* const Usage =
     "Options:\n"
     "  --link PATH        also reach the device as PATH (a symlink, removed at exit)\n"
     "  --chip ID          the front panel's chip ID in hex (0003 when not given)\n"
+    "  --next-unit-after S\n"
+    "                     after the \"next target\" request the target leaves its\n"
+    "                     boot program; a fresh unit (same chip, erased flash)\n"
+    "                     answers S seconds after the burner first looks for it\n"
+    "                     again (without this option, only SIGUSR1 fits one)\n"
+    "  --units N          fit no more than N units in all\n"
     "  --no-wire          bytes cross the line at once, whatever the speed\n"
     "  --boot-flash PRE   at exit, write each target's flash (64 KiB) to PRE<ID>.bin\n"
     "  --dsp-flash FILE   at exit, write the DSP flash (512 KiB) to FILE\n"
@@ -60,6 +69,7 @@ const char* const Usage =
     "  --silent-frames K  ignore the next K requests\n"
     "  --delay SECONDS    wait this long before each answer\n"
     "  --split BYTES      send answers in pieces of this many bytes\n"
+    "  --split-gap S      start each piece S seconds after the one before\n"
     "  --noise HEX        send these bytes (e.g. 00FF) in front of each answer\n"
     "  --boot-refuse P    the boot program refuses each request with chance P\n"
     "  --boot-silent P    the boot program ignores each request with chance P\n"
@@ -68,7 +78,9 @@ const char* const Usage =
     "  --dsp-numbering echo|zero|count\n"
     "                     the sequence number in the loader's answers: the\n"
     "                     request's, 0, or a count of its own answers\n"
-    "  --seed N           seed of those chances (1 when not given)\n";
+    "  --seed N           seed of those chances (1 when not given)\n"
+    "\n"
+    "SIGUSR1 fits the next unit at once.\n";
 
 std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
   if (text.size() % 2) return std::nullopt;
@@ -98,7 +110,8 @@ bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
                             arg == "--split" || arg == "--noise" || arg == "--dsp-fail" ||
                             arg == "--dsp-silent" || arg == "--seed" || arg == "--dsp-flash" ||
                             arg == "--chip" || arg == "--boot-refuse" || arg == "--boot-silent" ||
-                            arg == "--boot-flash" || arg == "--dsp-numbering";
+                            arg == "--boot-flash" || arg == "--dsp-numbering" || arg == "--split-gap" ||
+                            arg == "--next-unit-after" || arg == "--units";
     if (takesValue && !value) return false;
     if (arg == "--quiet") {
       options.quiet = true;
@@ -135,6 +148,9 @@ bool ParseArguments(int argc, char** argv, Options& options, SimUnit& unit) {
       if (!number) return false;
       if (arg == "--delay") unit.replyDelay = *number;
       if (arg == "--split") unit.split = static_cast<size_t>(*number);
+      if (arg == "--split-gap") unit.splitGap = *number;
+      if (arg == "--next-unit-after") unit.boot.nextUnitAfter = *number;
+      if (arg == "--units") unit.boot.units = static_cast<int>(*number);
       if (arg == "--silent-frames") unit.silentFrames = static_cast<int>(*number);
       if (arg == "--dsp-fail") unit.dsp.failChance = *number;
       if (arg == "--dsp-silent") unit.dsp.silentChance = *number;
@@ -177,50 +193,44 @@ void Send(int master, const std::vector<uint8_t>& bytes) {
   }
 }
 
-// Bytes travelling on the line, one direction or the other, due when their
-// last byte has crossed it.
-struct Travel {
-  bool toUnit;
-  std::vector<uint8_t> bytes;
-};
+// Announces a fitted unit to a person watching.
+void Fitted(const Options& options, const SimUnit& unit) {
+  if (!options.quiet) std::fprintf(stderr, "ambrelin-unit: unit %d fitted\n", unit.boot.fitted);
+}
+
+// The wait until `due`, rounded up so it never ends just short of it.
+timespec Until(double due) {
+  const double left = std::max(0.0, due - Seconds());
+  timespec wait{};
+  wait.tv_sec = static_cast<time_t>(left);
+  wait.tv_nsec = std::min(999'999'999L, static_cast<long>(std::ceil((left - static_cast<double>(wait.tv_sec)) * 1e9)));
+  return wait;
+}
 
 int Serve(int master, int slave, const Options& options, SimUnit& unit, const sigset_t& waitMask) {
-  std::multimap<double, Travel> line;
+  // Answers on their way to the host, due when their last byte has crossed
+  // the line.
+  std::multimap<double, std::vector<uint8_t>> line;
   double toUnitFree = 0, toHostFree = 0;
+  // How late the last answer left: a process wakes a quarter of a
+  // millisecond after its time or more, and on a real line the program would
+  // have had the answer, and sent its next request, that much sooner.
+  double late = 0;
   std::vector<uint8_t> buffer(4096);
   while (!stopRequested) {
-    double now = Seconds();
-    while (!line.empty() && line.begin()->first <= now) {
-      auto node = line.extract(line.begin());
-      // The answer starts when the request's last byte is in, not when this
-      // loop woke up to notice it: a late wake-up must not lengthen the line.
-      const double due = node.key();
-      Travel& travel = node.mapped();
-      if (!travel.toUnit) {
-        Send(master, travel.bytes);
-        continue;
-      }
-      for (SimSend& piece : Feed(unit, travel.bytes)) {
-        toHostFree = std::max(toHostFree, due + piece.delay) + WireTime(unit, piece.bytes.size());
-        line.emplace(toHostFree, Travel{false, std::move(piece.bytes)});
-      }
-      if (options.log)
-        for (const SimFrame& frame : unit.received) LogFrame(frame);
-      unit.received.clear();
+    if (fitRequested) {
+      fitRequested = 0;
+      if (FitNextUnit(unit.boot)) Fitted(options, unit);
+    }
+    while (!line.empty() && line.begin()->first <= Seconds()) {
+      late = Seconds() - line.begin()->first;
+      Send(master, line.begin()->second);
+      line.erase(line.begin());
     }
     timespec wait{};
-    timespec* timeout = nullptr;
-    if (!line.empty()) {
-      const double left = std::max(0.0, line.begin()->first - now);
-      wait.tv_sec = static_cast<time_t>(left);
-      // Rounded up, so the wait never ends just short of the due time.
-      wait.tv_nsec =
-          std::min(999'999'999L,
-                   static_cast<long>(std::ceil((left - static_cast<double>(wait.tv_sec)) * 1e9)));
-      timeout = &wait;
-    }
+    if (!line.empty()) wait = Until(line.begin()->first);
     pollfd fd{master, POLLIN, 0};
-    const int ready = ppoll(&fd, 1, timeout, &waitMask);
+    const int ready = ppoll(&fd, 1, line.empty() ? nullptr : &wait, &waitMask);
     if (ready < 0 && errno != EINTR) {
       std::perror("ambrelin-unit: poll");
       return 1;
@@ -234,9 +244,19 @@ int Serve(int master, int slave, const Options& options, SimUnit& unit, const si
     if (n <= 0) continue;
     // The program may change the speed at any time (the DSP download does).
     if (const int baud = LineBaud(slave); baud > 0) unit.baud = baud;
-    now = Seconds();
-    toUnitFree = std::max(toUnitFree, now) + WireTime(unit, static_cast<size_t>(n));
-    line.emplace(toUnitFree, Travel{true, {buffer.begin(), buffer.begin() + n}});
+    toUnitFree = std::max(toUnitFree, Seconds() - std::exchange(late, 0.0)) + WireTime(unit, static_cast<size_t>(n));
+    // The answers are worked out now but leave as the line allows: from when
+    // the request's last byte is in, not from when a later wake-up would
+    // notice it, so no wake-up lengthens the line.
+    const int fitted = unit.boot.fitted;
+    for (SimSend& piece : Feed(unit, {buffer.data(), static_cast<size_t>(n)}, toUnitFree)) {
+      toHostFree = std::max(toHostFree, toUnitFree + piece.delay) + WireTime(unit, piece.bytes.size());
+      line.emplace(toHostFree, std::move(piece.bytes));
+    }
+    if (unit.boot.fitted != fitted) Fitted(options, unit);
+    if (options.log)
+      for (const SimFrame& frame : unit.received) LogFrame(frame);
+    unit.received.clear();
   }
   return 0;
 }
@@ -284,18 +304,21 @@ int main(int argc, char** argv) {
     }
   }
 
-  // Stop signals are held back except while waiting, so one arriving between
-  // the check and the wait cannot be missed.
+  // Stop and fit signals are held back except while waiting, so one arriving
+  // between the check and the wait cannot be missed.
   struct sigaction action {};
-  action.sa_handler = RequestStop;
   sigemptyset(&action.sa_mask);
-  sigset_t stopSignals, waitMask;
-  sigemptyset(&stopSignals);
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+  sigset_t signals, waitMask;
+  sigemptyset(&signals);
+  for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGUSR1}) {
+    action.sa_handler = signal == SIGUSR1 ? RequestFit : RequestStop;
     sigaction(signal, &action, nullptr);
-    sigaddset(&stopSignals, signal);
+    sigaddset(&signals, signal);
   }
-  sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+  sigprocmask(SIG_BLOCK, &signals, &waitMask);
+  // The line's timing rests on waking when a byte is due, not up to the
+  // default 50 microseconds after.
+  prctl(PR_SET_TIMERSLACK, 1UL);
 
   std::printf("%s\n", name);
   std::fflush(stdout);

@@ -18,11 +18,11 @@ double WireTime(const SimUnit& unit, size_t bytes) {
   return static_cast<double>(bytes) * 10.0 / unit.baud;
 }
 
-std::optional<std::vector<uint8_t>> Answer(SimUnit& unit, const SimFrame& request) {
+std::optional<std::vector<uint8_t>> Answer(SimUnit& unit, const SimFrame& request, double now) {
   if (IsDspCommand(request)) return DspAnswer(unit.dsp, unit.baud, request);
   if (IsHdmiRegisterRequest(request)) return AnswerHdmi(unit.hdmi, request);
   if (IsMemoryRequest(request)) return AnswerMemory(unit.memory, request);
-  if (IsBootRequest(request)) return BootAnswer(unit.boot, request);
+  if (IsBootRequest(request)) return BootAnswer(unit.boot, request, now);
   SimFrame reply{UnitReplyType, 0, request.sequence, {}};
   if (!request.data.empty()) reply.data.push_back(request.data.front());
   return BuildFrame(reply);
@@ -44,7 +44,7 @@ void Shape(const SimUnit& unit, const std::vector<uint8_t>& frame, std::vector<S
   const size_t piece = unit.split ? unit.split : bytes.size();
   for (size_t at = 0; at < bytes.size(); at += piece) {
     const size_t end = std::min(bytes.size(), at + piece);
-    out.push_back({at == 0 ? unit.replyDelay : 0.0,
+    out.push_back({unit.replyDelay + static_cast<double>(at / piece) * unit.splitGap,
                    {bytes.begin() + static_cast<std::ptrdiff_t>(at),
                     bytes.begin() + static_cast<std::ptrdiff_t>(end)}});
   }
@@ -52,12 +52,12 @@ void Shape(const SimUnit& unit, const std::vector<uint8_t>& frame, std::vector<S
 
 }  // namespace
 
-std::vector<SimSend> Feed(SimUnit& unit, std::span<const uint8_t> bytes) {
+std::vector<SimSend> Feed(SimUnit& unit, std::span<const uint8_t> bytes, double now) {
   std::vector<SimSend> out;
   for (SimFrame& request : ReadFrames(unit.reader, bytes)) {
     unit.received.push_back(request);
     if (Silenced(unit)) continue;
-    if (const auto reply = Answer(unit, request)) Shape(unit, *reply, out);
+    if (const auto reply = Answer(unit, request, now)) Shape(unit, *reply, out);
   }
   return out;
 }

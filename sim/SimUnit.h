@@ -30,6 +30,7 @@ struct SimUnit {
   int silentFrames = 0;        // the next K requests
   double replyDelay = 0;       // seconds between a request and its answer
   size_t split = 0;            // answer in pieces of this many bytes (0: whole)
+  double splitGap = 0;         // seconds between the pieces' starts, as an adapter's latency leaves them
   std::vector<uint8_t> noise;  // bytes sent in front of every answer
 
   HdmiChips hdmi;
@@ -54,8 +55,10 @@ bool SetLineSettings(SimUnit&, std::string_view settings);
 // Seconds that `bytes` bytes take on the line: 10 bit times each.
 double WireTime(const SimUnit&, size_t bytes);
 
-// The unit's program: the frame it answers a request with, if any.
-std::optional<std::vector<uint8_t>> Answer(SimUnit&, const SimFrame& request);
+// The unit's program: the frame it answers a request with, if any. `now`
+// is when the request's last byte came in, on the driver's clock.
+std::optional<std::vector<uint8_t>> Answer(SimUnit&, const SimFrame& request, double now);
 
-// Bytes from the host; returns what the unit sends back, in order.
-std::vector<SimSend> Feed(SimUnit&, std::span<const uint8_t> bytes);
+// Bytes from the host, their last one in at `now`; returns what the unit
+// sends back, in order.
+std::vector<SimSend> Feed(SimUnit&, std::span<const uint8_t> bytes, double now);

@@ -109,7 +109,7 @@ void FakePort::Write(std::span<const uint8_t> bytes) {
   std::vector<uint8_t> sent = Mangle(faults, toUnitFaults, writes.back());
   toUnitFree = std::max(toUnitFree, scheduler.now) + WireTime(unit, sent.size());
   At(scheduler, toUnitFree, [this, sent = std::move(sent)] {
-    for (SimSend& piece : Feed(unit, sent)) {
+    for (SimSend& piece : Feed(unit, sent, scheduler.now)) {
       std::vector<uint8_t> reply = Mangle(faults, toHostFaults, std::move(piece.bytes));
       toHostFree = std::max(toHostFree, scheduler.now + piece.delay) + WireTime(unit, reply.size());
       double due = toHostFree;

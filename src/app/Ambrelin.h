@@ -19,6 +19,10 @@ struct LinkState {
   bool RxFrameReady = false;
   bool ReplyWanted = false;
   bool RxFrameTaken = false;
+  // Bytes appended to RxBuffer since start-up, and where among them began the
+  // frame front that the last wait to run out left in the buffer.
+  int64_t RxReceived = 0;
+  int64_t RxKeptFront = -1;
 };
 
 // What last wrote the code buffer. A job that relies on an earlier load (the

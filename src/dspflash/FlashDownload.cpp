@@ -78,6 +78,11 @@ bool Sent(const Downloading& job, uint8_t sequence) {
   return std::find(job.sent.begin(), job.sent.end(), sequence) != job.sent.end();
 }
 
+bool FromLoader(const Reply& reply) {
+  const auto& d = reply.data;
+  return reply.address == HostAddress && d.size() >= 4 && d[0] == 0x44 && d[1] == 0x49 && d[2] == 0x70;
+}
+
 // Waits for the flash loader's answer to the command in hand until the
 // deadline. Other frames are dropped and the wait goes on; so is a refusal
 // when only a success counts (the ping).
@@ -92,32 +97,35 @@ Answer Await(Downloading& job, double deadline, bool refusalCounts, Reply& reply
     }
     reply = std::move(awaited.reply);
     const auto& d = reply.data;
-    const bool fromLoader = reply.address == HostAddress && d.size() >= 4 && d[0] == 0x44 && d[1] == 0x49 && d[2] == 0x70;
-    if (!fromLoader || (job.echoes && !Sent(job, reply.sequence))) continue;
+    if (!FromLoader(reply) || (job.echoes && !Sent(job, reply.sequence))) continue;
     if (d[3] == LoaderDone) return Answer::Done;
     if (d[3] == LoaderFailed && refusalCounts) return Answer::Failed;
   }
 }
 
-// Once a command has its answer, the sends of it that went before may still
-// be answered late. A loader that does not echo gives no way to tell such an
-// answer from the next command's, and taken for it, it would cover a write
-// that never reached the loader: so they are waited out before anything more
-// is sent.
+// Once a command has its answer, its other sends may still be answered: the
+// answer taken may have been an earlier send's, late or straddling its wait,
+// and then the last send's is still to come. A loader that does not echo
+// gives no way to tell such an answer from the next command's, and taken for
+// it, it would cover a write that never reached the loader: so they are
+// waited out before anything more is sent, until every send's time is up or
+// each of the others has been answered.
 Answer Answered(Downloading& job) {
-  const bool drain = !job.echoes && job.sentAt.size() > 1;
-  const double until = drain ? job.sentAt[job.sentAt.size() - 2] + LateWindow : 0;
+  const size_t others = job.echoes ? 0 : job.sentAt.size() - 1;
+  const double until = job.sentAt.back() + LateWindow;
   job.sent.clear();
   job.sentAt.clear();
-  if (!drain) return Answer::Done;
-  for (;;) {
-    switch (AwaitReply(job.a, until).wait) {
+  for (size_t heard = 0; heard < others;) {
+    Awaited awaited = AwaitReply(job.a, until);
+    switch (awaited.wait) {
       case Wait::PortClosed: return Answer::Lost;
       case Wait::Stopped: return Answer::Stopped;
       case Wait::Timeout: return Answer::Done;
       case Wait::Reply: break;
     }
+    heard += FromLoader(awaited.reply);
   }
+  return Answer::Done;
 }
 
 // Up to 11 pings, a second each, until the loader answers one. Its answer

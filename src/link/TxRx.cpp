@@ -114,6 +114,7 @@ void AppendReceived(LinkState& s, std::span<const uint8_t> bytes) {
     if (s.RxCount >= RxCapacity) break;
     s.RxBuffer[static_cast<size_t>(s.RxCount)] = b;
     ++s.RxCount;
+    ++s.RxReceived;
   }
 }
 
@@ -199,11 +200,46 @@ bool ReplyHeld(LinkState& s) {
   return s.RxFrameReady;
 }
 
+namespace {
+
+// The longest pause inside a frame still arriving: a whole frame's wire time
+// at 38,400 baud and a USB adapter's latency.
+constexpr double StillArriving = 0.1;
+
+// At a wait that ran out, what is left in the buffer is the front of a frame
+// (extraction has taken or dropped everything else). The front of a slow
+// unit's answer that straddles the deadline is kept, to be taken whole in the
+// next wait. The front of a frame whose length byte the line damaged would
+// swallow the replies to the next requests: so a front is kept only while
+// bytes still come, for one more wait only, and only if its length can be
+// held at all.
+void KeepArriving(LinkState& s, bool arriving) {
+  if (s.RxCount == 0) return;
+  const int64_t front = s.RxReceived - s.RxCount;
+  const bool holdable = s.RxCount < 6 || s.RxBuffer[5] <= MaxHeldLength;
+  if (arriving && front != s.RxKeptFront && holdable) {
+    s.RxKeptFront = front;
+    return;
+  }
+  s.RxCount = 0;
+}
+
+}  // namespace
+
 Awaited AwaitReply(Ambrelin& a, double deadline) {
-  a.pump.WaitUntil(deadline, [&a] { return !a.link.ReplyWanted || !a.port.IsOpen() || ReplyHeld(a.link); });
-  if (!a.link.ReplyWanted) return {Wait::Stopped};
+  LinkState& s = a.link;
+  int64_t heard = s.RxReceived;
+  std::optional<double> lastHeard;
+  a.pump.WaitUntil(deadline, [&] {
+    if (s.RxReceived != heard) {
+      heard = s.RxReceived;
+      lastHeard = a.pump.Now();
+    }
+    return !s.ReplyWanted || !a.port.IsOpen() || ReplyHeld(s);
+  });
+  if (!s.ReplyWanted) return {Wait::Stopped};
   if (!a.port.IsOpen()) return {Wait::PortClosed};
-  if (a.link.RxFrameReady) return {Wait::Reply, TakeReply(a.link)};
-  a.link.RxCount = 0;
+  if (s.RxFrameReady) return {Wait::Reply, TakeReply(s)};
+  KeepArriving(s, lastHeard && a.pump.Now() - *lastHeard <= StillArriving);
   return {Wait::Timeout};
 }

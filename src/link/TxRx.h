@@ -36,7 +36,5 @@ struct Awaited {
 };
 // A job's wait for its reply: until one is held for it, the deadline passes,
 // the job is stopped (ReplyWanted cleared) or the port is gone. A wait that
-// runs out empties the receive buffer: what is left there is the front of a
-// frame whose length byte the line damaged, and kept it would swallow the
-// replies to the next requests.
+// runs out keeps the front of an answer still arriving, for the next wait.
 Awaited AwaitReply(Ambrelin&, double deadline);

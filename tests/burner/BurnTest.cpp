@@ -1,5 +1,6 @@
 // The burn against the simulated unit's boot program, in virtual time, and
 // the burn page and burner window around it.
+#include <algorithm>
 #include <sstream>
 
 #include "TestApp.h"
@@ -221,6 +222,77 @@ TEST_F(Burn, LateAnswersDoNotPutTheBurnOneRequestBehind) {
   EXPECT_TRUE(FlashHoldsImage(1, 0, 0x0FFF));
 }
 
+TEST_F(Burn, AnAnswerThatStraddlesTheSearchWaitIsTakenInTheNextOne) {
+  // A slow unit behind a USB adapter: every answer starts 20 ms after its
+  // request and comes in two pieces 20 ms apart, across the 30 ms wait.
+  ReadyToBurn(0x0003, HexImage("slow.hex", Pattern(0x400, 8)));
+  SimUnit& unit = t.link.unit;
+  unit.replyDelay = 0.02;
+  unit.split = 6;
+  unit.splitGap = 0.02;
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
+  EXPECT_EQ(outcome.end, BurnEnd::Finished);
+  EXPECT_LE(Requests(BootIdentify).size(), 3u) << "found by the second request, and again for programming";
+  EXPECT_TRUE(FlashHoldsImage(1, 0, 0x3FF));
+}
+
+TEST_F(Burn, AnEraseAnswerKeptOverItsWaitNeverCountsForTheWrite) {
+  // The first erase's answer straddles its wait and is taken for the second
+  // erase; that one's own answer comes whole, late, while the first write is
+  // lost. Taken for the write's, it would leave the block unwritten.
+  ReadyToBurn(0x0003, HexImage("straddle.hex", Pattern(0x100, 9)));
+  SimUnit& unit = t.link.unit;
+  boot.silence[BootWrite] = 1;
+  c.textChanged = [&](Control ctl, std::string_view text) {
+    if (ctl.window != "DesktopForm" || ctl.name != "UpdateLabelBurnState") return;
+    if (text == "等待: 准备升级") {
+      unit.replyDelay = 2.99;
+      unit.split = 5;
+      unit.splitGap = 0.02;
+    }
+    if (text == "删除:无响应0x0") unit.split = 0;
+    if (text == "删除: 正确0x0") unit.replyDelay = 0;
+  };
+  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::Finished);
+  const auto first = [](std::vector<uint16_t> requests, size_t n) { return std::vector(requests.begin(), requests.begin() + n); };
+  EXPECT_EQ(first(Requests(BootErase), 4), (std::vector<uint16_t>{0, 0, 0, 0x80}));
+  EXPECT_EQ(first(Requests(BootWrite), 3), (std::vector<uint16_t>{0, 0, 0x80}));
+  EXPECT_TRUE(FlashHoldsImage(1, 0, 0xFFFF));
+}
+
+TEST_F(Burn, AutoRepeatBurnsEachFittedUnitOnce) {
+  // A unit leaves its boot program after the "next target" request; the
+  // next one is fitted two seconds after the burn looks for it, three in all.
+  const Bytes image = Pattern(0x400, 10);
+  ReadyToBurn(0x0003, HexImage("each.hex", image));
+  c.SetTicked(Main::UpdateCheckAutoBurn, true);
+  boot.nextUnitAfter = 2;
+  boot.units = 3;
+  std::vector<bool> erasedWhenFound;
+  c.textChanged = [&](Control ctl, std::string_view text) {
+    if (ctl.window != "DesktopForm" || text != "等待: 准备升级") return;
+    const auto& flash = BootFlash(boot, 1);
+    erasedWhenFound.push_back(std::all_of(flash.begin(), flash.begin() + 0x400, [](uint8_t b) { return b == 0xFF; }));
+  };
+  const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
+  EXPECT_EQ(std::make_pair(outcome.end, outcome.good), std::make_pair(BurnEnd::NextNotFound, 3));
+  EXPECT_EQ(std::make_pair(boot.fitted, boot.nextTargets), std::make_pair(3, 3));
+  EXPECT_EQ(Requests(BootChecksum).size(), 3u) << "each unit verified once";
+  EXPECT_EQ(erasedWhenFound, std::vector<bool>(3, true)) << "every unit comes fresh";
+  EXPECT_TRUE(FlashHoldsImage(1, 0, 0x3FF));
+
+  // Without a timed next unit the run waits for one fitted by hand (the
+  // simulator's signal).
+  boot.nextUnitAfter = -1;
+  boot.units = 0;
+  ASSERT_TRUE(FitNextUnit(boot));
+  c.textChanged = [&](Control ctl, std::string_view text) {
+    if (ctl.window == "DesktopForm" && text == "统计: 1") At(Now() + 10, [&] { FitNextUnit(boot); });
+  };
+  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).good, 2);
+  EXPECT_EQ(boot.fitted, 5);
+}
+
 TEST_F(Burn, AShortIdentifyAnswerIsNotTakenForAChipId) {
   ReadyToBurn(0x0101, HexImage("short.hex", Pattern(0x100, 4)));
   bool injected = false;
@@ -248,8 +320,10 @@ TEST_F(Burn, ScriptsRunLineAfterLineAndRepeatUntilStopped) {
             std::make_tuple(0xFF, 0x42, 0xFF));
   EXPECT_EQ(c.Index(Burner::UpdateSelectTarget), 3) << "the lists follow the script";
 
-  // Repeated until the stop click, which ends the burn at its next wait.
+  // Repeated until the stop click, which ends the burn at its next wait; the
+  // next unit is fitted a second after the burn looks for its first target again.
   c.SetTicked(Main::UpdateCheckAutoBurn, true);
+  boot.nextUnitAfter = 1;
   size_t sentAtStop = 0;
   When(Main::UpdateLabelBurnTotal, "统计: 4", [&] {
     EXPECT_EQ(c.Text(Main::UpdateButtonUpdate), "停止烧录");
@@ -287,6 +361,8 @@ TEST_F(Burn, EndsAroundTheSearches) {
   // Another chip, or none, while waiting for the next target.
   c.SetText(Main::UpdateTextFileName, HexImage("repeat.hex", Pattern(0x400, 7)));
   c.SetTicked(Main::UpdateCheckAutoBurn, true);
+  // The next unit, fitted half a second after the burn looks for it, has another chip.
+  boot.nextUnitAfter = 0.5;
   When(Main::UpdateLabelBurnTotal, "统计: 1", [&] { boot.chipId = 0x0101; });
   EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::OtherChip);
   EXPECT_EQ(boot.nextTargets, 1);

@@ -14,6 +14,7 @@ using ProductionLog = AppTest;
 TEST_F(ProductionLog, EveryVerifiedTargetAndTheFailureAreRecorded) {
   ReadyToBurn(0x0101, HexImage("log.hex", Pattern(0x800, 3)));
   c.SetTicked(Main::UpdateCheckAutoBurn, true);
+  t.link.unit.boot.nextUnitAfter = 1;
   std::vector<BurnOutcome> records;
   a.targetBurned = [&](const BurnOutcome& o) { records.push_back(o); };
   // The third unit refuses every erase.

@@ -226,6 +226,34 @@ TEST_F(Download, ALateAnswerFromALoaderThatDoesNotEchoIsWaitedOut) {
   EXPECT_EQ(Commands(t, DspWrite), (std::vector<std::pair<uint8_t, uint32_t>>{{0x13, 0}, {0x13, 0}, {0x13, 0x80}}));
 }
 
+TEST_F(Download, AnAnswerKeptOverItsWaitLeavesTheNextAnswerForItsOwnSend) {
+  // The first erase's answer straddles its wait and is taken for the second
+  // erase; that one's own answer comes as late, while the first write is
+  // lost. Whether or not the loader echoes, it must not cover the write.
+  for (DspNumbering numbering : {DspNumbering::Echo, DspNumbering::Zero}) {
+    TestApp u(true);
+    SimUnit& unit = u.link.unit;
+    std::fill(u.app.code.Buffer.begin(), u.app.code.Buffer.end(), 0xA5);
+    unit.dsp.numbering = numbering;
+    unit.dsp.write.silent = 1;
+    u.controls.textChanged = [&](Control ctl, std::string_view text) {
+      if (ctl.name != C::AudioFlashBurnInfo.name) return;
+      if (text == "删除:0x0") {
+        unit.replyDelay = 2.99;
+        unit.split = 6;
+        unit.splitGap = 0.02;
+      }
+      if (text == "删除: 完成0x0") unit.replyDelay = unit.splitGap = 0;
+      if (text == "烧录: 0x100") AudioFlashDownload_Click(u.app);
+    };
+    AudioFlashDownload_Click(u.app);
+    const int n = static_cast<int>(numbering);
+    EXPECT_EQ(Commands(u, DspErase).size(), 2u) << n;
+    EXPECT_EQ(Commands(u, DspWrite), (std::vector<std::pair<uint8_t, uint32_t>>{{0x13, 0}, {0x13, 0}, {0x13, 0x80}})) << n;
+    EXPECT_TRUE(std::equal(u.app.code.Buffer.begin(), u.app.code.Buffer.begin() + 0x100, unit.dsp.flash.begin())) << n;
+  }
+}
+
 TEST_F(Download, EveryWayOfNumberingAnswersIsHeardAfterLostRequests) {
   // A loader with a count of its own keeps step with our numbers until a
   // request is lost, and then stays behind: after a few timeouts it must be
@@ -240,7 +268,8 @@ TEST_F(Download, EveryWayOfNumberingAnswersIsHeardAfterLostRequests) {
     EXPECT_EQ(outcome.end, DownloadEnd::Done) << n;
     EXPECT_TRUE(u.link.unit.dsp.flash == u.app.code.Buffer) << n;
     EXPECT_LE(outcome.errors, 4) << n;
-    EXPECT_LT(u.link.pump.Now(), ImageSeconds + 4 * 3 + 1) << n;
+    // Four timeouts, and a loader that does not echo has its last send waited out.
+    EXPECT_LT(u.link.pump.Now(), ImageSeconds + 4 * 3 + 4 + 1) << n;
   }
 }
 

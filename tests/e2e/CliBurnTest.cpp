@@ -116,10 +116,12 @@ TEST(CliBurn, RestartRequest) {
 }
 
 TEST(CliBurn, TwoProcessesShareOneLogAndCtrlCStopsEachCleanly) {
-  // Both burn unit after unit until stopped: many lines, written at once.
+  // Both burn unit after unit until stopped, a next unit fitted 50 ms after
+  // the burn looks for it: many lines, written at once.
   const std::string log = ::testing::TempDir() + "production-" + std::to_string(getpid()) + ".log";
   std::remove(log.c_str());
-  UnitProcess first({"--chip", "0101", "--no-wire"}), second({"--chip", "0101", "--no-wire"});
+  const std::vector<std::string> fitting{"--chip", "0101", "--no-wire", "--next-unit-after", "0.05"};
+  UnitProcess first(fitting), second(fitting);
   const std::string image = TempFile("small.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
   CliProcess a({"burn", "--port", first.device, "--target", "1", "--auto", "--log", log, image});
   CliProcess b({"burn", "--port", second.device, "--target", "1", "--auto", "--log", log, image});
@@ -142,7 +144,36 @@ TEST(CliBurn, TwoProcessesShareOneLogAndCtrlCStopsEachCleanly) {
   // A stop on a unit is logged; one while waiting for the next unit is no unit's.
   EXPECT_LE(stopped, 2u);
   EXPECT_EQ(verified, lines.size() - stopped);
+  first.Stop();
+  second.Stop();
+  const size_t fitted = 2 + Count(Slurp(first.log) + Slurp(second.log), " fitted\n");
+  EXPECT_LE(verified, fitted) << "no unit is burned twice";
+  EXPECT_GE(verified + 2, fitted);
   EXPECT_NE(lines[0].find("\"target\":1,\"chip_id\":\"0x0101\",\"chip\":\"Stc 89C51\""), std::string::npos) << lines[0];
+}
+
+TEST(CliBurn, AutoRepeatBurnsEachUnitAsItIsFitted) {
+  const std::string log = ::testing::TempDir() + "fitted-" + std::to_string(getpid()) + ".log";
+  std::remove(log.c_str());
+  UnitProcess unit({"--chip", "0101", "--no-wire", "--units", "2"});
+  CliProcess cli({"burn", "--port", unit.device, "--target", "1", "--auto", "--log", log,
+                  TempFile("fitted.hex", ":0400000002004C535B\r\n:00000001FF\r\n")});
+  const auto verified = [&] { return Count(Slurp(log), "\"result\":\"verified\""); };
+  // Up to 5 s for the line of the unit in place, then half a second more.
+  const auto settle = [&](size_t count) {
+    for (int k = 0; k < 100 && verified() < count; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    return verified();
+  };
+  EXPECT_EQ(settle(1), 1u) << "the unit that left is not burned again";
+  kill(unit.pid, SIGUSR1);
+  EXPECT_EQ(settle(2), 2u) << "the unit fitted by the signal is burned";
+  kill(unit.pid, SIGUSR1);
+  EXPECT_EQ(settle(0), 2u) << "no third unit";
+  kill(cli.pid, SIGINT);
+  EXPECT_EQ(cli.Wait(), 130);
+  unit.Stop();
+  EXPECT_EQ(Count(Slurp(unit.log), "ambrelin-unit: unit 2 fitted\n"), 1u) << Slurp(unit.log);
 }
 
 TEST(CliBurn, GangOfThreeWithOneSilentUnit) {

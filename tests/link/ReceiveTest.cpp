@@ -1,14 +1,12 @@
-// The receive path: bytes in, reply frames held for a waiting job.
-#include <gtest/gtest.h>
-
+// The receive path: bytes in, reply frames held for a waiting job, and what
+// a job's wait keeps when it runs out.
 #include <vector>
 
+#include "TestApp.h"
 #include "link/TxRx.h"
 #include "sim/SimFrame.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 // A reply as the unit sends it: type 1, host address 0.
 Bytes Frame(Bytes data, uint8_t type = 0x01) { return BuildFrame({type, 0x00, 7, std::move(data)}); }
@@ -104,6 +102,49 @@ TEST_F(Receive, AFullBufferIsEmptiedAndBytesBeyondItAreDropped) {
   EXPECT_EQ(s.RxCount, 0) << "filled to the last index, then emptied";
   Event(Bytes(1000, 0x55));
   EXPECT_EQ(s.RxCount, 1000);
+}
+
+using Await = AppTest;
+
+TEST_F(Await, TheFrontOfAnAnswerStillArrivingIsKeptForOneMoreWait) {
+  a.link.ReplyWanted = true;
+  const Bytes answer = Frame({0x00, 0x01, 0x00, 0x03});
+  const Bytes damaged{0x55, 0x01, 0x00, 0x56, 0x07, 0xF0};  // its length byte hit by the line
+  const auto arrive = [&](double time, Bytes bytes) { At(time, [this, bytes] { ReceiveEvent(a.link, bytes); }); };
+  const auto await = [&](double seconds) { return AwaitReply(a, Now() + seconds); };
+
+  // Half an answer 5 ms before the deadline, the rest 15 ms after it.
+  arrive(0.025, Bytes(answer.begin(), answer.begin() + 6));
+  arrive(0.045, Bytes(answer.begin() + 6, answer.end()));
+  EXPECT_EQ(await(0.03).wait, Wait::Timeout);
+  Awaited next = await(0.03);
+  ASSERT_EQ(next.wait, Wait::Reply) << "taken whole in the next wait";
+  EXPECT_EQ(next.reply.data, Bytes({0x00, 0x01, 0x00, 0x03}));
+
+  // A front that stopped coming long before the deadline is dropped with it,
+  // and the next answer is heard.
+  arrive(Now() + 0.5, damaged);
+  EXPECT_EQ(await(3).wait, Wait::Timeout);
+  EXPECT_EQ(a.link.RxCount, 0);
+  arrive(Now() + 0.01, answer);
+  EXPECT_EQ(await(3).wait, Wait::Reply);
+
+  // Kept at one deadline, it is dropped at the next though the answers it
+  // swallowed kept it growing; one whose length no frame can have is dropped
+  // at once.
+  arrive(Now() + 2.99, damaged);
+  EXPECT_EQ(await(3).wait, Wait::Timeout);
+  EXPECT_EQ(a.link.RxCount, 6);
+  arrive(Now() + 2.99, answer);
+  EXPECT_EQ(await(3).wait, Wait::Timeout);
+  EXPECT_EQ(a.link.RxCount, 0);
+  arrive(Now() + 0.01, answer);
+  EXPECT_EQ(await(3).wait, Wait::Reply);
+  Bytes overlong = damaged;
+  overlong[5] = 0xFA;
+  arrive(Now() + 2.99, overlong);
+  EXPECT_EQ(await(3).wait, Wait::Timeout);
+  EXPECT_EQ(a.link.RxCount, 0);
 }
 
 }  // namespace
