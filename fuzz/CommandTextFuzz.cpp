@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t second = first == std::string::npos ? std::string::npos : text.find('\0', first + 1);
   if (second == std::string::npos) return 0;
   FuzzApp app;
-  app.link.port.Open(1, "38400,N,8,1");
+  app.link.port.Open("/dev/ttyS0", "38400,N,8,1");
   app.a.link.TxSequence = 200;
   TxByHex2(app.a, text.substr(0, first), text.substr(first + 1, second - first - 1), text.substr(second + 1));
   const auto& writes = app.link.port.writes;

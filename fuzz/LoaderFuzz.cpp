@@ -6,13 +6,9 @@
 
 #include "FuzzApp.h"
 #include "app/DesktopFormControls.h"
-#include "dspflash/FlashFile.h"
-#include "images/AdiSetting.h"
+#include "dspflash/FlashOpen.h"
 #include "images/BatFile.h"
-#include "images/BinFile.h"
-#include "images/HexFile.h"
-#include "images/RedidoFile.h"
-#include "images/TxtFile.h"
+#include "images/LoadCode.h"
 
 namespace {
 
@@ -53,7 +49,7 @@ const std::map<std::string_view, Loader> Loaders{
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzApp* app = new FuzzApp;  // the 512 KiB buffer once, not per input
-  app->link.port.Open(1, "38400,N,8,1");
+  app->link.port.Open("/dev/ttyS0", "38400,N,8,1");
   app->dialogs.messages.clear();
   app->link.port.writes.clear();
   Loaders.at(FUZZ_LOADER)(app->a, data, size);
