@@ -49,6 +49,6 @@ int main(int argc, char** argv) {
   dialogs.showNotice = StatusLine(controls);
 
   RegisterWindows(controls, app);
-  StartUp(app);
+  StartUp(controls, app);
   return QApplication::exec();
 }

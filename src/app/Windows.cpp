@@ -1,5 +1,7 @@
 #include "app/Windows.h"
 
+#include <QWindow>
+
 #include "app/BurnAboutControls.h"
 #include "app/BurnDesktop.h"
 #include "app/BurnDesktopControls.h"
@@ -31,10 +33,21 @@ void RegisterWindows(QtControls& controls, Ambrelin& app) {
   controls.Register(CharBornFormControls::CharBornForm.window, [&app] { return NewCharBornForm(app); });
 }
 
-void StartUp(Ambrelin& app) {
+void StartUp(QtControls& controls, Ambrelin& app) {
   DesktopForm_Load(app);
   app.controls.SetVisible(DesktopFormControls::DesktopForm, true);
   app.controls.SetVisible(BurnDesktopControls::BurnDesktop, true);
+  // A window manager maps the main window after the burner was raised and
+  // puts it in front; once it is on screen the burner comes forward again.
+  QWidget* burner = controls.Window(BurnDesktopControls::BurnDesktop.window);
+  QWindow* main = controls.Window(DesktopFormControls::DesktopForm.window)->windowHandle();
+  OnEvent(main, QEvent::Expose, [burner, main, done = false](QEvent*) mutable {
+    if (done || !main->isExposed()) return false;
+    done = true;
+    burner->raise();
+    burner->activateWindow();
+    return false;
+  });
 }
 
 void LogBurns(Ambrelin& app) {

@@ -10,7 +10,7 @@
 void RegisterWindows(QtControls&, Ambrelin&);
 // The main window's load; the start-up window is shown once its load is done,
 // and the burner window, which production staff use, stays in front.
-void StartUp(Ambrelin&);
+void StartUp(QtControls&, Ambrelin&);
 // The burner window and the burn page write a line to the production log
 // the settings name, for every target a burn is done with.
 void LogBurns(Ambrelin&);
