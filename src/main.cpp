@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
   dialogs.showNotice = StatusLine(controls);
 
   RegisterWindows(controls, app);
-  StartUp(controls, app);
+  StartUp(app);
+  KeepBurnerInFront(controls);
   return QApplication::exec();
 }

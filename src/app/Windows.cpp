@@ -33,12 +33,13 @@ void RegisterWindows(QtControls& controls, Ambrelin& app) {
   controls.Register(CharBornFormControls::CharBornForm.window, [&app] { return NewCharBornForm(app); });
 }
 
-void StartUp(QtControls& controls, Ambrelin& app) {
+void StartUp(Ambrelin& app) {
   DesktopForm_Load(app);
   app.controls.SetVisible(DesktopFormControls::DesktopForm, true);
   app.controls.SetVisible(BurnDesktopControls::BurnDesktop, true);
-  // A window manager maps the main window after the burner was raised and
-  // puts it in front; once it is on screen the burner comes forward again.
+}
+
+void KeepBurnerInFront(QtControls& controls) {
   QWidget* burner = controls.Window(BurnDesktopControls::BurnDesktop.window);
   QWindow* main = controls.Window(DesktopFormControls::DesktopForm.window)->windowHandle();
   OnEvent(main, QEvent::Expose, [burner, main, done = false](QEvent*) mutable {

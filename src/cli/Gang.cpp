@@ -42,7 +42,8 @@ QStringList ChildArguments(const Parsed& p, const std::string& port, const char*
       ++k;
       continue;
     }
-    const bool valueTaken = std::ranges::any_of(taken, [&arg](const std::string& o) { return arg.starts_with(o + "="); });
+    const bool valueTaken =
+        std::ranges::any_of(taken, [&arg](const std::string& o) { return arg.starts_with(o + "="); });
     if (valueTaken || arg == "--json" || arg == "--quiet" || arg == "--verbose") continue;
     list << QString::fromStdString(arg);
   }
@@ -156,8 +157,8 @@ int IdentifyPorts(Parsed& p) {
   int exit = ExitOk;
   for (Unit& u : units) {
     QProcess& child = *u.process;
-    child.waitForFinished(-1);
-    u.exit = child.exitStatus() == QProcess::NormalExit ? child.exitCode() : ExitFailed;
+    const bool ran = child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit;
+    u.exit = ran ? child.exitCode() : ExitFailed;
     for (const QByteArray& line : child.readAllStandardOutput().split('\n'))
       if (const QJsonObject o = QJsonDocument::fromJson(line).object(); o.contains("what")) u.summary = o;
     u.summary.insert("port", QString::fromStdString(u.port));
@@ -169,7 +170,8 @@ int IdentifyPorts(Parsed& p) {
   }
   if (WasInterrupted()) exit = ExitStopped;
   if (p.Set("json")) {
-    for (const Unit& u : units) std::cout << QJsonDocument(u.summary).toJson(QJsonDocument::Compact).toStdString() << "\n";
+    for (const Unit& u : units)
+      std::cout << QJsonDocument(u.summary).toJson(QJsonDocument::Compact).toStdString() << "\n";
     std::cout << std::flush;
     return exit;
   }

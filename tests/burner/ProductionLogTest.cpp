@@ -112,7 +112,8 @@ TEST(ProductionLogLine, WhoAndTheDownloadsOwnResult) {
   r.address = 0x1F000;
   r.imageChecksum = 0xABCD;
   const std::string failed = DownloadLogLine(r);
-  EXPECT_NE(failed.find(",\"image_checksum\":\"0xABCD\",\"result\":\"write unanswered\",\"errors\":3,\"address\":\"0x1F000\","),
+  EXPECT_NE(failed.find(",\"image_checksum\":\"0xABCD\",\"result\":\"write unanswered\",\"errors\":3,"
+                        "\"address\":\"0x1F000\","),
             std::string::npos)
       << failed;
   // A burn's line carries the same three fields in the same place.

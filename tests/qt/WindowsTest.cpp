@@ -158,7 +158,7 @@ class WindowsTest : public QObject {
     rig.port.present = {{3, "/dev/ttyFake3"}, {5, "/dev/ttyFake5"}};
     rig.port.busy = 5;
     rig.settings.Put("Debug", "DebugTextC3", "0503 0012 001e");
-    StartUp(rig.controls, rig.app);
+    StartUp(rig.app);
     QVERIFY(rig.controls.Visible(Burner::BurnDesktop) && rig.controls.Visible(Main::DesktopForm));
     QCOMPARE(rig.Get<QLineEdit>(Main::DebugTextC3)->text(), "0503 0012 001e");
     QCOMPARE(Tabs(rig.Get<QTabWidget>(Main::MainTable)),
