@@ -98,27 +98,4 @@ TEST(ProductionLogLine, FieldsAndEscapes) {
   EXPECT_EQ(JsonText("a\tb"), "\"a\\u0009b\"");
 }
 
-TEST(ProductionLogLine, WhoAndTheDownloadsOwnResult) {
-  DownloadRecord r{0, "host", "COM4", "", {"Li", "", "Line 2"}};
-  r.image = "egg.Img";
-  r.result = "done";
-  r.errors = 3;
-  r.seconds = 50.25;
-  const std::string done = DownloadLogLine(r);
-  EXPECT_EQ(done.substr(done.find(",\"port\"")),
-            ",\"port\":\"COM4\",\"adapter\":\"\",\"operator\":\"Li\",\"station\":\"Line 2\",\"image\":\"egg.Img\","
-            "\"result\":\"done\",\"errors\":3,\"seconds\":50.2,\"version\":\"" + std::string(ProgramVersion()) + "\"}");
-  r.result = "write unanswered";
-  r.address = 0x1F000;
-  r.imageChecksum = 0xABCD;
-  const std::string failed = DownloadLogLine(r);
-  EXPECT_NE(failed.find(",\"image_checksum\":\"0xABCD\",\"result\":\"write unanswered\",\"errors\":3,"
-                        "\"address\":\"0x1F000\","),
-            std::string::npos)
-      << failed;
-  // A burn's line carries the same three fields in the same place.
-  const std::string burn = ProductionLogLine({0, "host", "COM4", "", {BurnEnd::NotFound, 1}, "", {"", "WO-9", ""}});
-  EXPECT_NE(burn.find(",\"adapter\":\"\",\"order\":\"WO-9\",\"target\":1,"), std::string::npos) << burn;
-}
-
 }  // namespace
