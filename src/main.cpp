@@ -50,5 +50,6 @@ int main(int argc, char** argv) {
 
   RegisterWindows(controls, app);
   StartUp(app);
+  KeepBurnerInFront(controls);
   return QApplication::exec();
 }

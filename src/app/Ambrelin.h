@@ -83,6 +83,9 @@ struct Ambrelin {
   // Asked before a burn's first request, when set: false when the production
   // log cannot be written, and the burn does not start.
   std::function<bool()> logReady;
+  // How long a burn searches for a unit, first and next, at most; 0 leaves
+  // the search its full count of attempts.
+  double searchSeconds = 0;
 
   LinkState link;
   CodeImage code;

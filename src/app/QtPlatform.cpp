@@ -76,8 +76,6 @@ bool CanAppend(const std::string& path) {
 
 std::string HostName() { return QSysInfo::machineHostName().toStdString(); }
 
-namespace {
-
 std::string FileSha256(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (path.empty() || !file.open(QIODevice::ReadOnly)) return {};
@@ -86,8 +84,15 @@ std::string FileSha256(const std::string& path) {
   return hash.result().toHex().toStdString();
 }
 
-}  // namespace
+ProductionRecord BurnRecord(const BurnOutcome& outcome, const std::string& port, const std::string& adapter,
+                            const ProductionWho& who) {
+  return {std::time(nullptr), HostName(), port, adapter, outcome, FileSha256(outcome.image), who};
+}
 
-ProductionRecord BurnRecord(const BurnOutcome& outcome, const std::string& port, const std::string& adapter) {
-  return {std::time(nullptr), HostName(), port, adapter, outcome, FileSha256(outcome.image)};
+DownloadRecord DspDownloadRecord(const std::string& image, const std::string& port, const std::string& adapter,
+                                 const ProductionWho& who) {
+  DownloadRecord record{std::time(nullptr), HostName(), port, adapter, who};
+  record.image = image;
+  record.imageSha256 = FileSha256(image);
+  return record;
 }

@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QMouseEvent>
+#include <QScreen>
+#include <algorithm>
 #include <QAbstractScrollArea>
 
 namespace {
@@ -129,6 +131,24 @@ void DragByPicture(QWidget* picture, QWidget* window, int offsetX, int offsetY) 
     const QPoint to = window->pos() * TwipsPerPixel + pointer - QPoint(offsetX, offsetY);
     window->move(qRound(to.x() / double(TwipsPerPixel)), qRound(to.y() / double(TwipsPerPixel)));
     return true;
+  });
+}
+
+void OpenAt(QWidget* window, QPoint twips) {
+  // Placed once its size is known, as it is first shown: before it is mapped.
+  OnEvent(window, QEvent::Show, [window, twips, placed = false](QEvent*) mutable {
+    if (placed) return false;
+    placed = true;
+    constexpr double TwipsPerInch = 1440;
+    const QScreen* screen = window->screen();
+    const QRect free = screen->availableGeometry();
+    const QPoint from = free.topLeft() + QPoint(qRound(twips.x() * screen->logicalDotsPerInchX() / TwipsPerInch),
+                                                qRound(twips.y() * screen->logicalDotsPerInchY() / TwipsPerInch));
+    // With its frame, where the platform knows it before the window is mapped.
+    const QSize size = window->frameGeometry().size();
+    window->move(std::max(free.left(), std::min(from.x(), free.right() + 1 - size.width())),
+                 std::max(free.top(), std::min(from.y(), free.bottom() + 1 - size.height())));
+    return false;
   });
 }
 

@@ -58,5 +58,10 @@ void OnLabelClick(QLabel*, std::function<void()> action);
 // the window at left + x - offsetX, top + y - offsetY (all in twips).
 void DragByPicture(QWidget* picture, QWidget* window, int offsetX, int offsetY);
 
+// Opens a window, the first time it is shown, at a place given in twips from
+// the top left of its screen's free area (1440 twips an inch at the screen's
+// logical DPI), moved back as far as needed for it to lie wholly on that area.
+void OpenAt(QWidget* window, QPoint twips);
+
 // The target list of both burn pages: "ID = 1" to "ID = 6".
 DropDownCombo* TargetCombo(Control);

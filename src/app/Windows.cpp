@@ -1,5 +1,7 @@
 #include "app/Windows.h"
 
+#include <QWindow>
+
 #include "app/BurnAboutControls.h"
 #include "app/BurnDesktop.h"
 #include "app/BurnDesktopControls.h"
@@ -35,6 +37,18 @@ void StartUp(Ambrelin& app) {
   DesktopForm_Load(app);
   app.controls.SetVisible(DesktopFormControls::DesktopForm, true);
   app.controls.SetVisible(BurnDesktopControls::BurnDesktop, true);
+}
+
+void KeepBurnerInFront(QtControls& controls) {
+  QWidget* burner = controls.Window(BurnDesktopControls::BurnDesktop.window);
+  QWindow* main = controls.Window(DesktopFormControls::DesktopForm.window)->windowHandle();
+  OnEvent(main, QEvent::Expose, [burner, main, done = false](QEvent*) mutable {
+    if (done || !main->isExposed()) return false;
+    done = true;
+    burner->raise();
+    burner->activateWindow();
+    return false;
+  });
 }
 
 void LogBurns(Ambrelin& app) {

@@ -11,6 +11,10 @@ void RegisterWindows(QtControls&, Ambrelin&);
 // The main window's load; the start-up window is shown once its load is done,
 // and the burner window, which production staff use, stays in front.
 void StartUp(Ambrelin&);
+// A window manager maps the main window after the burner was raised and puts
+// it in front: once the main window is on screen, the burner comes forward
+// and takes the keyboard again. After StartUp, which shows both.
+void KeepBurnerInFront(QtControls&);
 // The burner window and the burn page write a line to the production log
 // the settings name, for every target a burn is done with.
 void LogBurns(Ambrelin&);

@@ -319,6 +319,12 @@ std::optional<uint8_t> ChooseTarget(Ambrelin& a, const std::string& path, bool s
   return static_cast<uint8_t>(id);
 }
 
+// The design's count of attempts, or fewer when the search has its seconds;
+// the first attempt is always made.
+bool SearchGoesOn(Ambrelin& a, int attempt, double started) {
+  return attempt == 0 || (attempt < Attempts && (a.searchSeconds <= 0 || a.pump.Now() - started < a.searchSeconds));
+}
+
 // The chip ID of the boot program that answered, or how the search ended. A
 // stop that came while a script or an image was read ends it before it starts.
 std::optional<BurnEnd> FirstSearch(Burning& b) {
@@ -326,7 +332,8 @@ std::optional<BurnEnd> FirstSearch(Burning& b) {
   if (Stopped(a)) return BurnEnd::Stopped;
   ShowBurnState(a, StateFirstSearch, Black);
   Report(b, Phase::Search);
-  for (int attempt = 0; attempt < Attempts; ++attempt) {
+  const double started = a.pump.Now();
+  for (int attempt = 0; SearchGoesOn(a, attempt, started); ++attempt) {
     if (Stopped(a)) return BurnEnd::Stopped;
     const std::string trig = a.controls.Text(Main::UpdateTextTrig);
     if (!trig.empty()) {
@@ -372,7 +379,8 @@ std::optional<BurnEnd> NextTarget(Burning& b) {
   if (Stopped(a)) return BurnEnd::Stopped;
   ShowBurnState(a, StateWaiting, Black);
   Report(b, Phase::Wait);
-  for (int attempt = 0; attempt < Attempts; ++attempt) {
+  const double started = a.pump.Now();
+  for (int attempt = 0; SearchGoesOn(a, attempt, started); ++attempt) {
     if (Stopped(a)) return BurnEnd::Stopped;
     TxBurnCommand(a, HostAddress, b.outcome.target, BootIdentify, 0);
     bool lost = false;
@@ -567,12 +575,12 @@ bool IsBurnImage(const std::string& path) {
   return HasEnding(path, "hex") || HasEnding(path, "tot") || HasEnding(path, "bin");
 }
 
-// An image as the burn reads it, into an image of its own; the fill and the
-// chip's range do not decide whether it loads.
-Loaded ReadImage(Ambrelin& a, CodeImage& scratch, const std::string& image) {
-  if (HasEnding(image, "hex")) return ReadHexFile(scratch, image, 0xFF, 0, FillLast, a.pump);
-  if (HasEnding(image, "tot")) return ReadTotFile(scratch, image, 0xFF, 0, FillLast);
-  return ReadBinFile(scratch, image, 0xFF, 0, FillLast);
+// An image as the burn page opens it, addresses 0 to FFFF, into an image of
+// its own; the fill and the chip's range do not decide whether it loads.
+Loaded ReadImage(Ambrelin& a, CodeImage& scratch, const std::string& image, uint8_t fill = 0xFF) {
+  if (HasEnding(image, "hex")) return ReadHexFile(scratch, image, fill, 0, FillLast, a.pump);
+  if (HasEnding(image, "tot")) return ReadTotFile(scratch, image, fill, 0, FillLast);
+  return ReadBinFile(scratch, image, fill, 0, FillLast);
 }
 
 }  // namespace
@@ -626,4 +634,45 @@ BurnOutcome UpdateButtonUpdate_Click(Ambrelin& a, uint8_t fill) {
   const BurnOutcome outcome = Burn(a, fill);
   CleanUp(a);
   return outcome;
+}
+
+std::optional<std::vector<int32_t>> BurnFileChecksums(Ambrelin& a, const std::string& path, uint8_t fill) {
+  std::vector<std::string> images{path};
+  if (HasEnding(path, "bat")) {
+    images.clear();
+    for (int line = 1; line <= ScriptLineCount(a, path); ++line) images.push_back(ScriptImagePath(a, path, line));
+  }
+  CodeImage scratch;
+  std::vector<int32_t> sums;
+  for (const std::string& image : images) {
+    const Loaded loaded = ReadImage(a, scratch, image, fill);
+    if (!loaded) return std::nullopt;
+    sums.push_back(loaded.checksum);
+  }
+  return sums;
+}
+
+BurnOutcome IdentifyTarget(Ambrelin& a, uint8_t target) {
+  const RunningJob job(a, Job::Burn);
+  if (!job) return {BurnEnd::Busy, target};
+  Burning b{a, 0xFF};
+  b.outcome.target = target;
+  b.targetStart = a.pump.Now();
+  if (!a.port.IsOpen()) {
+    b.outcome.end = BurnEnd::PortClosed;
+    return b.outcome;
+  }
+  a.link.ReplyWanted = true;
+  const auto end = FirstSearch(b);
+  a.link.ReplyWanted = false;
+  a.link.RxFrameReady = false;
+  b.outcome.end = end.value_or(BurnEnd::Finished);
+  b.outcome.seconds = a.pump.Now() - b.targetStart;
+  if (b.outcome.identified) {
+    a.controls.SetText(Main::UpdateLabelDevice, ChipById(b.outcome.chipId).caption);
+    ShowBurnIdle(a);
+  } else if (b.outcome.end == BurnEnd::NotFound) {
+    ShowBurnState(a, StateFirstSearchFailed, Red);
+  }
+  return b.outcome;
 }

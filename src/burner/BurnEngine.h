@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/Ambrelin.h"
 #include "burner/ChipTable.h"
@@ -66,6 +67,7 @@ enum class BurnEnd {
   WriteFailed,   // the error limit, writing
   VerifyFailed,  // the error limit, verifying
   PortFailed,    // the command line could not open the port: no burn ran
+  WrongImage,    // not the image the command line expected: no burn ran
 };
 
 // The end of a burn and its figures, of the last target it worked on. What
@@ -106,3 +108,14 @@ std::optional<BurnRefusal> CheckBurnFile(Ambrelin&, const std::string& path);
 // ended, one that clears it stops the running burn at its next wait. Images
 // the burn loads are filled with `fill` where they have no bytes.
 BurnOutcome UpdateButtonUpdate_Click(Ambrelin&, uint8_t fill);
+
+// The checksum the burn page shows on opening each image a burn of `path`
+// loads (addresses 0 to FFFF, `fill` where the image has no bytes): one for
+// an image, one a line for a script. Nothing when one does not load
+// (CheckBurnFile says why).
+std::optional<std::vector<int32_t>> BurnFileChecksums(Ambrelin&, const std::string& path, uint8_t fill);
+
+// Asks `target`'s boot program for its chip as the burn's first search does,
+// the pre-trigger byte included, and sends nothing else: nothing is erased or
+// written. Ends Finished with the chip identified, or as the search ended.
+BurnOutcome IdentifyTarget(Ambrelin&, uint8_t target);

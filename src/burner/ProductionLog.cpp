@@ -18,6 +18,7 @@ std::string_view BurnResult(BurnEnd end) {
     case BurnEnd::LoadFailed: return "image error";
     case BurnEnd::LogFailed: return "log error";
     case BurnEnd::PortFailed: return "cannot open";
+    case BurnEnd::WrongImage: return "wrong image";
     case BurnEnd::TooLarge: return "image too large";
     case BurnEnd::OtherChip: return "other chip";
     case BurnEnd::EraseFailed: return "erase failed";
@@ -61,12 +62,30 @@ std::string HexWord(uint32_t value) {
   return text;
 }
 
+namespace {
+
+// Where and when, who and for what: the fields every line begins with.
+std::string Head(std::time_t time, const std::string& host, const std::string& port, const std::string& adapter,
+                 const ProductionWho& who) {
+  std::string line = "{\"time\":" + JsonText(IsoTime(time)) + ",\"host\":" + JsonText(host) +
+                     ",\"port\":" + JsonText(port) + ",\"adapter\":" + JsonText(adapter);
+  for (const auto& [key, value] :
+       {std::pair{"operator", &who.operatorName}, {"order", &who.order}, {"station", &who.station}})
+    if (!value->empty()) line += ",\"" + std::string(key) + "\":" + JsonText(*value);
+  return line;
+}
+
+std::string Seconds(double value) {
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.1f", value);
+  return seconds;
+}
+
+}  // namespace
+
 std::string ProductionLogLine(const ProductionRecord& r) {
   const BurnOutcome& o = r.outcome;
-  char seconds[32];
-  std::snprintf(seconds, sizeof seconds, "%.1f", o.seconds);
-  std::string line = "{\"time\":" + JsonText(IsoTime(r.time)) + ",\"host\":" + JsonText(r.host) +
-                     ",\"port\":" + JsonText(r.port) + ",\"adapter\":" + JsonText(r.adapter);
+  std::string line = Head(r.time, r.host, r.port, r.adapter, r.who);
   if (o.target != 0) line += ",\"target\":" + std::to_string(o.target);
   if (o.identified)
     line += ",\"chip_id\":" + JsonText(HexWord(o.chipId)) + ",\"chip\":" + JsonText(ChipName(ChipById(o.chipId)));
@@ -77,9 +96,19 @@ std::string ProductionLogLine(const ProductionRecord& r) {
   if (o.verifySum) line += ",\"verify_sum\":" + JsonText(HexWord(*o.verifySum));
   line += ",\"errors\":" + std::to_string(o.errors) + ",\"erase_errors\":" + std::to_string(o.eraseErrors) +
           ",\"write_errors\":" + std::to_string(o.writeErrors) + ",\"verify_errors\":" +
-          std::to_string(o.verifyErrors) + ",\"seconds\":" + seconds + ",\"version\":" + JsonText(ProgramVersion()) +
-          "}";
+          std::to_string(o.verifyErrors) + ",\"seconds\":" + Seconds(o.seconds) +
+          ",\"version\":" + JsonText(ProgramVersion()) + "}";
   return line;
+}
+
+std::string DownloadLogLine(const DownloadRecord& r) {
+  std::string line = Head(r.time, r.host, r.port, r.adapter, r.who);
+  if (!r.image.empty()) line += ",\"image\":" + JsonText(r.image);
+  if (!r.imageSha256.empty()) line += ",\"image_sha256\":" + JsonText(r.imageSha256);
+  if (r.imageChecksum) line += ",\"image_checksum\":" + JsonText(HexWord(static_cast<uint32_t>(*r.imageChecksum)));
+  line += ",\"result\":" + JsonText(r.result) + ",\"errors\":" + std::to_string(r.errors);
+  if (r.address) line += ",\"address\":" + JsonText(HexWord(static_cast<uint32_t>(*r.address)));
+  return line + ",\"seconds\":" + Seconds(r.seconds) + ",\"version\":" + JsonText(ProgramVersion()) + "}";
 }
 
 std::string_view ProgramVersion() { return AMBRELIN_VERSION; }

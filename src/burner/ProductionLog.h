@@ -1,11 +1,18 @@
 #pragma once
 // The production log: a line of JSON for every target a burn is done with,
 // so that a line's records say which unit got which image and how it ended.
+#include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "burner/BurnEngine.h"
+
+// Who worked and for what, as the line names them; each left out when empty.
+struct ProductionWho {
+  std::string operatorName, order, station;
+};
 
 struct ProductionRecord {
   std::time_t time = 0;
@@ -13,6 +20,20 @@ struct ProductionRecord {
   BurnOutcome outcome;
   // Of the image file, in lower-case hex; empty when it could not be read.
   std::string imageSha256;
+  ProductionWho who;
+};
+
+// A DSP flash download's line: the same head as a burn's, its own result.
+struct DownloadRecord {
+  std::time_t time = 0;
+  std::string host, port, adapter;
+  ProductionWho who;
+  std::string image, imageSha256;  // the Egg image, as named
+  std::optional<int32_t> imageChecksum;
+  std::string result;
+  int64_t errors = 0;
+  std::optional<int32_t> address;  // where a download that did not end done stood
+  double seconds = 0;
 };
 
 // The settings that name the windows' log file.
@@ -29,5 +50,6 @@ std::string HexWord(uint32_t);
 // One JSON object, no line end. What is not known of the unit is left out:
 // the chip until it answered, the sums until they were read or heard.
 std::string ProductionLogLine(const ProductionRecord&);
+std::string DownloadLogLine(const DownloadRecord&);
 // The version the program reports.
 std::string_view ProgramVersion();

@@ -14,6 +14,12 @@ constexpr OptionSpec FillOption{"fill", "00|ff", "the byte an image leaves where
 constexpr OptionSpec JsonOption{"json", "", "print only the summary, as one JSON object", ""};
 constexpr OptionSpec QuietOption{"quiet", "", "print only the summary", ""};
 constexpr OptionSpec VerboseOption{"verbose", "", "print every label of the window as it changes", ""};
+constexpr OptionSpec OperatorOption{"operator", "NAME", "who works, written into every log line", ""};
+constexpr OptionSpec OrderOption{"order", "WORK-ORDER", "the work order, written into every log line", ""};
+constexpr OptionSpec StationOption{"station", "NAME", "the station, written into every log line", ""};
+constexpr OptionSpec SearchOption{"search-seconds", "S",
+                                  "search for a unit at most this long (default: 1801 requests, about 55 s)", ""};
+constexpr OptionSpec TrigOption{"trig", "HH", "the pre-trigger byte in hex, sent before each search", ""};
 
 }  // namespace
 
@@ -60,14 +66,27 @@ const std::vector<VerbSpec> Verbs{
      {{"port", "P", "the unit's port: COMn or a device path; repeat it for a gang burn", ""},
       {"target", "N", "the target ID, 1 to 6 (a script names its own)", ""},
       FillOption,
-      {"trig", "HH", "the pre-trigger byte in hex, sent before each search", ""},
+      TrigOption,
       {"auto", "", "burn unit after unit until no further one comes", ""},
       {"reboot", "", "restart the unit after the burn", ""},
       {"old", "", "the old boot program's checksum rule", ""},
+      {"expect", "SUM", "refuse an image whose checksum (0-FFFF, as the burn page shows it) is not SUM; for a "
+                        "script one SUM a line, comma-separated", ""},
+      {"expect-sha256", "HEX", "refuse an image (or script) file whose SHA-256 is not HEX", ""},
+      SearchOption,
       {"log", "FILE", "append a JSON line per unit to this production log", ""},
+      OperatorOption, OrderOption, StationOption,
       LangOption, JsonOption, QuietOption, VerboseOption,
       {"machine", "", "JSON lines of progress and summary, for a gang's parent", ""}},
      Burn},
+    {"identify", "ask each fixture's unit for its chip, nothing written", "",
+     "Asks the boot program of the unit on each port for its chip with the identify request alone (nothing is "
+     "erased or written) and prints port, adapter, chip ID and chip name, or \"no unit\" when none answered "
+     "within one search. Given --port more than once, asks them all at once, one process a port.",
+     {{"port", "P", "the unit's port: COMn or a device path; repeat it for several fixtures", ""},
+      {"target", "N", "the target ID, 1 to 6", ""}, TrigOption, SearchOption, LangOption,
+      {"json", "", "print one JSON object a port, a line each", ""}},
+     Identify},
     {"restart", "ask a target to restart", "",
      "Sends the boot program's restart request to the target.",
      {PortOption, {"target", "N", "the target ID, 1 to 6", ""}, LangOption}, Restart},
@@ -85,7 +104,9 @@ const std::vector<VerbSpec> Verbs{
     {"dsp-download", "download a 512 KiB image into the DSP's flash", "EGG.Img [FLASH.Img]",
      "Loads the Egg image (and the Flash patch over it) and downloads it into the audio DSP's flash at 128,000 "
      "baud; the port stays at that speed.",
-     {PortOption, LangOption, JsonOption, QuietOption, VerboseOption,
+     {PortOption,
+      {"log", "FILE", "append a JSON line for the download to this production log", ""},
+      OperatorOption, OrderOption, StationOption, LangOption, JsonOption, QuietOption, VerboseOption,
       {"machine", "", "JSON lines of progress and summary", ""}},
      DspDownload},
 };
@@ -101,8 +122,8 @@ void Help() {
     std::cout << "  " << verb.name << std::string(width - verb.name.size() + 2, ' ') << verb.summary << "\n";
   std::cout << "\n'ambrelin-cli VERB --help' says what a verb does and lists its options.\n"
                "Exit codes: 0 done, 1 failed, 2 port cannot be opened, 3 no unit answered, 4 another chip,\n"
-               "5 image or load error, 6 erase, write or verify failed, 7 port lost, 64 bad usage,\n"
-               "130 stopped (Ctrl-C).\n";
+               "5 image or load error (or not the expected image), 6 erase, write or verify failed,\n"
+               "7 port lost, 8 production log cannot be written, 64 bad usage, 130 stopped (Ctrl-C).\n";
 }
 
 }  // namespace

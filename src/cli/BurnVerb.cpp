@@ -52,6 +52,7 @@ int ExitOf(const BurnOutcome& o) {
     case BurnEnd::OtherChip: return ExitOtherChip;
     case BurnEnd::NoTarget:
     case BurnEnd::LoadFailed:
+    case BurnEnd::WrongImage:
     case BurnEnd::TooLarge: return ExitImage;
     case BurnEnd::EraseFailed:
     case BurnEnd::WriteFailed:
@@ -105,13 +106,77 @@ void PrintLabels(MapControls& c) {
   };
 }
 
+// What the operator was told to burn: --expect and --expect-sha256.
+struct Expected {
+  std::vector<int32_t> sums;  // one for an image, one a line for a script
+  std::string sha256;         // lower case
+};
+
+// Nothing (and said) when a value is no checksum or no SHA-256.
+std::optional<Expected> ExpectedOf(const Parsed& p) {
+  Expected expected;
+  if (p.Set("expect")) {
+    const std::string list = p.Value("expect");
+    for (size_t from = 0; from <= list.size();) {
+      size_t to = list.find(',', from);
+      if (to == std::string::npos) to = list.size();
+      std::string text = list.substr(from, to - from);
+      if (text.starts_with("0x") || text.starts_with("0X")) text.erase(0, 2);
+      const auto sum = HexValue(text, 0xFFFF);
+      if (!sum) {
+        p.Usage("--expect must be checksums in hex, 0 to FFFF, separated by commas");
+        return std::nullopt;
+      }
+      expected.sums.push_back(static_cast<int32_t>(*sum));
+      from = to + 1;
+    }
+  }
+  if (p.Set("expect-sha256")) {
+    expected.sha256 = p.Value("expect-sha256");
+    for (char& c : expected.sha256) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (expected.sha256.size() != 64 || expected.sha256.find_first_not_of("0123456789abcdef") != std::string::npos) {
+      p.Usage("--expect-sha256 must be 64 hex digits");
+      return std::nullopt;
+    }
+  }
+  return expected;
+}
+
+// Why the file is not the image expected, naming both values; nothing when
+// it is. `found` takes the checksum the summary shows.
+std::optional<std::string> NotExpected(Ambrelin& a, const std::string& file, uint8_t fill, const Expected& expected,
+                                       std::optional<int32_t>& found) {
+  if (!expected.sha256.empty()) {
+    const std::string sha256 = FileSha256(file);
+    if (sha256 != expected.sha256)
+      return "not the expected image " + file + ": SHA-256 " + expected.sha256 + " expected, " + sha256 + " found";
+  }
+  if (expected.sums.empty()) return std::nullopt;
+  const auto sums = BurnFileChecksums(a, file, fill);
+  if (!sums) return "not the expected image " + file + ": it does not load";
+  if (sums->size() == 1) found = sums->front();
+  if (sums->size() != expected.sums.size())
+    return "not the expected script " + file + ": " + std::to_string(expected.sums.size()) + " checksums expected, " +
+           std::to_string(sums->size()) + " lines found";
+  for (size_t k = 0; k < sums->size(); ++k) {
+    if ((*sums)[k] == expected.sums[k]) continue;
+    const std::string where = sums->size() == 1 ? "" : " (script line " + std::to_string(k + 1) + ")";
+    return "not the expected image " + file + where + ": checksum " +
+           HexWord(static_cast<uint32_t>(expected.sums[k])) + " expected, " +
+           HexWord(static_cast<uint32_t>((*sums)[k])) + " found";
+  }
+  return std::nullopt;
+}
+
 // The image or script and the log, before any port is opened: a burn that
-// could not run to its end, or could not be recorded, touches no unit.
-// Nothing when the burn may go ahead.
-std::optional<int> Refused(const Parsed& p, const std::string& what, const std::string& file, const std::string& log) {
+// could not run to its end, burn what was not expected, or could not be
+// recorded, touches no unit. Nothing when the burn may go ahead.
+std::optional<int> Refused(const Parsed& p, const std::string& what, const std::string& file, uint8_t fill,
+                           const Expected& expected, const std::string& log) {
   CliSession check("", p.English());
   BurnOutcome refused;
   refused.image = file;
+  std::optional<std::string> unexpected;
   // The engine loads these itself; any other file would leave it the code
   // buffer as nothing loaded it.
   if (!HasEnding(file, "hex") && !HasEnding(file, "tot") && !HasEnding(file, "bat")) {
@@ -120,6 +185,9 @@ std::optional<int> Refused(const Parsed& p, const std::string& what, const std::
   } else if (const auto refusal = CheckBurnFile(check.a, file)) {
     std::cerr << refusal->message << '\n';
     refused.end = refusal->end;
+  } else if ((unexpected = NotExpected(check.a, file, fill, expected, refused.imageChecksum))) {
+    std::cerr << *unexpected << '\n';
+    refused.end = BurnEnd::WrongImage;
   } else if (!log.empty() && !CanAppend(log)) {
     std::cerr << "cannot write the production log " << log << '\n';
     refused.end = BurnEnd::LogFailed;
@@ -146,14 +214,20 @@ int Burn(Parsed& p) {
   if (!fill) return ExitUsage;
   const auto trig = p.Hex("trig", 0xFF);
   if (!trig) return p.Usage("--trig must be a byte in hex, 00 to FF");
+  const auto searchSeconds = p.Seconds("search-seconds");
+  if (!searchSeconds) return ExitUsage;
+  const auto expected = ExpectedOf(p);
+  if (!expected) return ExitUsage;
   const std::string log = p.Set("log") ? p.Value("log") : "";
+  const ProductionWho who = p.Who();
   std::string what = "burn";
   for (const std::string& port : ports) what += " " + port;
-  if (const auto exit = Refused(p, what, file, log)) return *exit;
+  if (const auto exit = Refused(p, what, file, *fill, *expected, log)) return *exit;
   if (ports.size() > 1) return GangBurn(p);
 
   CliSession session(ports[0], p.English());
   Ambrelin& a = session.a;
+  a.searchSeconds = *searchSeconds;
   MapControls& c = session.controls;
   c.SetText(Main::UpdateTextFileName, file);
   TargetLists(c, *target);
@@ -168,14 +242,14 @@ int Burn(Parsed& p) {
     // A gang's table and log tell a port that could not be opened from a
     // unit that did not answer.
     const BurnOutcome failed{BurnEnd::PortFailed, static_cast<uint8_t>(*target), file};
-    if (!log.empty() && !AppendLine(log, ProductionLogLine(BurnRecord(failed, session.portText, ""))))
+    if (!log.empty() && !AppendLine(log, ProductionLogLine(BurnRecord(failed, session.portText, "", who))))
       std::cerr << "cannot write the production log " << log << '\n';
     return reporter.PortFailed(session);
   }
   bool logFailed = false;
   if (!log.empty()) {
-    a.targetBurned = [&session, &a, &logFailed, log](const BurnOutcome& o) {
-      if (AppendLine(log, ProductionLogLine(BurnRecord(o, session.portText, session.Adapter())))) return;
+    a.targetBurned = [&session, &a, &logFailed, log, who](const BurnOutcome& o) {
+      if (AppendLine(log, ProductionLogLine(BurnRecord(o, session.portText, session.Adapter(), who)))) return;
       std::cerr << "cannot write the production log " << log << '\n';
       logFailed = true;
       // Units that would go unrecorded are not burned: the run stops as Ctrl-C would stop it.
@@ -205,4 +279,40 @@ int Restart(Parsed& p) {
   // The request leaves before the port is let go.
   session.a.pump.WaitUntil(session.a.pump.Now() + 0.1, [] { return false; });
   return ExitOk;
+}
+
+int Identify(Parsed& p) {
+  const auto ports = p.Values("port");
+  if (ports.empty()) return p.Usage("--port is required");
+  const auto target = TargetOption(p);
+  if (!target) return ExitUsage;
+  if (*target == 0) return p.Usage("--target is required");
+  const auto trig = p.Hex("trig", 0xFF);
+  if (!trig) return p.Usage("--trig must be a byte in hex, 00 to FF");
+  const auto searchSeconds = p.Seconds("search-seconds");
+  if (!searchSeconds) return ExitUsage;
+  if (ports.size() > 1) return IdentifyPorts(p);
+
+  CliSession session(ports[0], p.English());
+  Ambrelin& a = session.a;
+  TargetLists(session.controls, *target);
+  session.controls.SetText(Main::UpdateTextTrig, *trig ? TwoHexDigits(static_cast<int>(**trig)) : "");
+  a.searchSeconds = *searchSeconds;
+  Reporter reporter(p, "identify " + session.portText, a);
+  if (!session.Open("38400,N,8,1")) return reporter.PortFailed(session);
+  OnInterrupt([&a] { a.link.ReplyWanted = false; });
+  const BurnOutcome o = IdentifyTarget(a, static_cast<uint8_t>(*target));
+  const int exit = WasInterrupted() ? static_cast<int>(ExitStopped)
+                   : o.identified   ? static_cast<int>(ExitOk)
+                                    : ExitOf(o);
+  std::vector<Reporter::Field> fields{
+      {"result", "", o.identified ? "found" : o.end == BurnEnd::NotFound ? "no unit" : std::string(BurnResult(o.end))},
+      {"exit", "", std::to_string(exit), true},
+      {"port", "", session.portText, false, "", false},
+      {"adapter", "adapter", session.Adapter()}};
+  if (o.identified)
+    fields.insert(fields.end(), {{"chip_id", "chip", HexWord(o.chipId)},
+                                 {"chip", "", std::string(ChipName(ChipById(o.chipId)))}});
+  reporter.Summary(fields);
+  return exit;
 }

@@ -113,6 +113,11 @@ struct Parsed {
   bool English() const;
   // --fill 00 or ff, in any case; nothing (and said) for another value.
   std::optional<uint8_t> Fill() const;
+  // A number of seconds above 0; 0 when unset, nothing (and said) for
+  // another value.
+  std::optional<double> Seconds(std::string_view option) const;
+  // --operator, --order and --station, for the production log.
+  ProductionWho Who() const;
 };
 
 std::string VerbHelp(const VerbSpec&);
@@ -168,6 +173,9 @@ int Hex2Tot(Parsed&);
 int Dump(Parsed&);
 int Burn(Parsed&);
 int GangBurn(Parsed&);
+int Identify(Parsed&);
+// Several ports asked at once, a child process each.
+int IdentifyPorts(Parsed&);
 int Restart(Parsed&);
 int HdmiDump(Parsed&);
 int Batch(Parsed&);

@@ -75,16 +75,44 @@ int DspDownload(Parsed& p) {
     };
   if (!Opened(session, OpenEggFile, files[0])) return ExitImage;
   if (files.size() == 2 && !Opened(session, OpenFlashFile, files[1])) return ExitImage;
-  if (!session.Open("38400,N,8,1")) return reporter.PortFailed(session);
+  // A download that could not be recorded does not begin.
+  const std::string log = p.Set("log") ? p.Value("log") : "";
+  if (!log.empty() && !CanAppend(log)) {
+    std::cerr << "cannot write the production log " << log << '\n';
+    reporter.Summary({{"result", "", "log error"}, {"exit", "", std::to_string(ExitLog), true}});
+    return ExitLog;
+  }
+  if (!session.Open("38400,N,8,1")) {
+    if (!log.empty()) {
+      DownloadRecord failed = DspDownloadRecord(files[0], session.portText, "", p.Who());
+      failed.result = "cannot open";
+      if (!AppendLine(log, DownloadLogLine(failed))) std::cerr << "cannot write the production log " << log << '\n';
+    }
+    return reporter.PortFailed(session);
+  }
   OnInterrupt([&a] {
     if (a.job == Job::Download) AudioFlashDownload_Click(a);
   });
+  const double started = a.pump.Now();
   const DownloadOutcome outcome = AudioFlashDownload_Click(a);
-  const int exit = WasInterrupted() ? static_cast<int>(ExitStopped) : ExitOf(outcome.end);
+  int exit = WasInterrupted() ? static_cast<int>(ExitStopped) : ExitOf(outcome.end);
+  const auto checksum = CodeChecksum(a.code, 0, CodeBufferLast);
+  if (!log.empty()) {
+    DownloadRecord record = DspDownloadRecord(files[0], session.portText, session.Adapter(), p.Who());
+    record.imageChecksum = checksum;
+    record.result = ResultOf(outcome.end);
+    record.errors = outcome.errors;
+    if (outcome.end != DownloadEnd::Done) record.address = outcome.address;
+    record.seconds = a.pump.Now() - started;
+    if (!AppendLine(log, DownloadLogLine(record))) {
+      std::cerr << "cannot write the production log " << log << '\n';
+      if (exit == ExitOk) exit = ExitLog;
+    }
+  }
   std::vector<Reporter::Field> fields{{"result", "", std::string(ResultOf(outcome.end))},
                                      {"exit", "", std::to_string(exit), true},
                                      {"image", "image", files[0]},
-                                     {"image_checksum", "checksum", HexWord(static_cast<uint32_t>(CodeChecksum(a.code, 0, CodeBufferLast)))},
+                                     {"image_checksum", "checksum", HexWord(static_cast<uint32_t>(checksum))},
                                      {"errors", "errors", std::to_string(outcome.errors), true}};
   if (outcome.end != DownloadEnd::Done)
     fields.push_back({"address", "stopped at", HexWord(static_cast<uint32_t>(outcome.address))});

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -28,16 +29,22 @@ std::string Text(const QJsonObject& o, const char* key) {
   return v.isString() ? v.toString().toStdString() : v.isDouble() ? QString::number(v.toDouble()).toStdString() : "";
 }
 
-// The child's arguments: the parent's, with this one port and no display options.
-QStringList ChildArguments(const Parsed& p, const std::string& port) {
-  QStringList list{"burn", "--port", QString::fromStdString(port), "--machine"};
+// The child's arguments: the parent's, with this one port, no display
+// options and none of what the parent has checked once for all (the image
+// against the expected one).
+QStringList ChildArguments(const Parsed& p, const std::string& port, const char* output) {
+  QStringList list{QString::fromUtf8(p.verb.name.data(), static_cast<qsizetype>(p.verb.name.size())), "--port",
+                   QString::fromStdString(port), output};
+  const std::vector<std::string> taken{"--port", "--expect", "--expect-sha256"};
   for (size_t k = 0; k < p.args.size(); ++k) {
     const std::string& arg = p.args[k];
-    if (arg == "--port") {
+    if (std::ranges::find(taken, arg) != taken.end()) {
       ++k;
       continue;
     }
-    if (arg.starts_with("--port=") || arg == "--json" || arg == "--quiet" || arg == "--verbose") continue;
+    const bool valueTaken =
+        std::ranges::any_of(taken, [&arg](const std::string& o) { return arg.starts_with(o + "="); });
+    if (valueTaken || arg == "--json" || arg == "--quiet" || arg == "--verbose") continue;
     list << QString::fromStdString(arg);
   }
   return list;
@@ -112,7 +119,7 @@ int GangBurn(Parsed& p) {
       redraw();
       if (--running == 0) loop.quit();
     });
-    child.start(QCoreApplication::applicationFilePath(), ChildArguments(p, u.port));
+    child.start(QCoreApplication::applicationFilePath(), ChildArguments(p, u.port, "--machine"));
   }
   OnInterrupt([&units] {
     for (Unit& u : units) u.process->terminate();
@@ -135,5 +142,54 @@ int GangBurn(Parsed& p) {
     return exit;
   }
   Table(units);
+  return exit;
+}
+
+int IdentifyPorts(Parsed& p) {
+  std::vector<Unit> units;
+  for (const std::string& port : p.Values("port")) units.push_back({port, std::make_unique<QProcess>()});
+  // Ctrl-C reaches the children too; each ends its search and says so.
+  OnInterrupt([] {});
+  for (Unit& u : units) {
+    u.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    u.process->start(QCoreApplication::applicationFilePath(), ChildArguments(p, u.port, "--json"));
+  }
+  int exit = ExitOk;
+  for (Unit& u : units) {
+    QProcess& child = *u.process;
+    const bool ran = child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit;
+    u.exit = ran ? child.exitCode() : ExitFailed;
+    for (const QByteArray& line : child.readAllStandardOutput().split('\n'))
+      if (const QJsonObject o = QJsonDocument::fromJson(line).object(); o.contains("what")) u.summary = o;
+    u.summary.insert("port", QString::fromStdString(u.port));
+    // A port that cannot be opened weighs more than a fixture left empty.
+    if (u.exit == ExitPort)
+      exit = ExitPort;
+    else if (exit == ExitOk)
+      exit = u.exit;
+  }
+  if (WasInterrupted()) exit = ExitStopped;
+  if (p.Set("json")) {
+    for (const Unit& u : units)
+      std::cout << QJsonDocument(u.summary).toJson(QJsonDocument::Compact).toStdString() << "\n";
+    std::cout << std::flush;
+    return exit;
+  }
+  size_t width = 4, adapterWidth = 7;
+  for (const Unit& u : units) {
+    width = std::max(width, u.port.size());
+    adapterWidth = std::max(adapterWidth, Text(u.summary, "adapter").size());
+  }
+  std::printf("%-*s  %-*s  %s\n", static_cast<int>(width), "port", static_cast<int>(adapterWidth), "adapter", "chip");
+  for (const Unit& u : units) {
+    const QJsonObject& s = u.summary;
+    std::string chip = Text(s, "result") == "found" ? Text(s, "chip_id") + " " + Text(s, "chip") : Text(s, "result");
+    if (Text(s, "result") == "cannot open") chip += ": " + Text(s, "message");
+    if (!s.contains("what")) chip = "ended without a summary";
+    const std::string adapter = Text(s, "adapter").empty() ? "-" : Text(s, "adapter");
+    std::printf("%-*s  %-*s  %s\n", static_cast<int>(width), u.port.c_str(), static_cast<int>(adapterWidth),
+                adapter.c_str(), chip.c_str());
+  }
+  std::fflush(stdout);
   return exit;
 }

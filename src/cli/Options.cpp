@@ -1,5 +1,6 @@
 // A verb's options through Qt's parser, its help, and its usage errors.
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 
 #include "app/Hex.h"
@@ -81,6 +82,17 @@ std::optional<uint8_t> Parsed::Fill() const {
   Usage("--fill must be 00 or ff");
   return std::nullopt;
 }
+
+std::optional<double> Parsed::Seconds(std::string_view option) const {
+  if (!Set(option)) return 0.0;
+  bool number = false;
+  const double seconds = parser.value(Q(option)).toDouble(&number);
+  if (number && seconds > 0 && std::isfinite(seconds)) return seconds;
+  Usage("--" + std::string(option) + " must be a number of seconds above 0");
+  return std::nullopt;
+}
+
+ProductionWho Parsed::Who() const { return {Value("operator"), Value("order"), Value("station")}; }
 
 std::string VerbHelp(const VerbSpec& verb) {
   std::string help = "Usage: ambrelin-cli " + std::string(verb.name) + " [options]";

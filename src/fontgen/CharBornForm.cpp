@@ -56,6 +56,9 @@ QWidget* OptionGroup(std::initializer_list<QRadioButton*> options, Qt::Orientati
 
 }  // namespace
 
+// Where the window opens, in twips: cascaded with the other tool windows.
+constexpr QPoint OpenPlace{2400, 2400};
+
 QWidget* NewCharBornForm(Ambrelin& app) {
   QWidget* window = NewWindow(C::CharBornForm);
   Controls& controls = app.controls;
@@ -93,5 +96,6 @@ QWidget* NewCharBornForm(Ambrelin& app) {
   grid->addWidget(NewButton(C::CharButtonSaveFile), 5, 3);
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(3, 1);
+  OpenAt(window, OpenPlace);
   return window;
 }

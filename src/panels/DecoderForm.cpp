@@ -208,6 +208,9 @@ QTabWidget* NewDecoderTable(Ambrelin& app) {
 
 }  // namespace
 
+// Where the window opens, in twips: cascaded with the other tool windows.
+constexpr QPoint OpenPlace{1800, 1800};
+
 QWidget* NewDecoderForm(Ambrelin& app) {
   QWidget* form = NewWindow(C::DecoderForm);
   auto* column = new QVBoxLayout(form);
@@ -218,5 +221,6 @@ QWidget* NewDecoderForm(Ambrelin& app) {
   top->addStretch();
   column->addLayout(top);
   column->addWidget(NewDecoderTable(app), 1);
+  OpenAt(form, OpenPlace);
   return form;
 }

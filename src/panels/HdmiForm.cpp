@@ -179,10 +179,14 @@ QHBoxLayout* OutsideRow(Ambrelin& app) {
 
 }  // namespace
 
+// Where the window opens, in twips: cascaded with the other tool windows.
+constexpr QPoint OpenPlace{1200, 1200};
+
 QWidget* NewHdmiForm(Ambrelin& app) {
   QWidget* form = NewWindow(C::HdmiForm);
   auto* column = new QVBoxLayout(form);
   column->addLayout(OutsideRow(app));
   column->addWidget(NewHdmiTable(app), 1);
+  OpenAt(form, OpenPlace);
   return form;
 }

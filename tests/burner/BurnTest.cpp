@@ -394,6 +394,40 @@ TEST_F(Burn, EndsAroundTheSearches) {
   EXPECT_EQ(t.dialogs.played.size(), 5u) << "sounds only when ticked";
 }
 
+TEST_F(Burn, IdentifyAsksAndWritesNothingAndSearchesCanBeShort) {
+  ReadyToBurn(0x0832, "");
+  c.SetText(Main::UpdateTextTrig, "5A");
+  const std::vector<uint8_t> before = a.code.Buffer;
+  BurnOutcome o = IdentifyTarget(a, 3);
+  EXPECT_EQ(std::make_tuple(o.end, o.identified, o.chipId, o.target),
+            std::make_tuple(BurnEnd::Finished, true, uint16_t{0x0832}, uint8_t{3}));
+  EXPECT_EQ(writes.front(), Bytes{0x5A}) << "the pre-trigger byte first, as the burn sends it";
+  EXPECT_EQ(Requests(BootIdentify).size(), t.link.unit.received.size()) << "the identify request alone";
+  EXPECT_TRUE(a.code.Buffer == before);
+  EXPECT_EQ(a.job, Job::None);
+  EXPECT_FALSE(a.link.ReplyWanted);
+
+  // No unit: the search ends after its seconds, long before its 1,801 requests.
+  boot.targets.clear();
+  t.link.unit.received.clear();
+  a.searchSeconds = 1;
+  o = IdentifyTarget(a, 3);
+  EXPECT_EQ(std::make_pair(o.end, o.identified), std::make_pair(BurnEnd::NotFound, false));
+  const size_t asked = Requests(BootIdentify).size();
+  EXPECT_GT(asked, 10u);
+  EXPECT_LT(asked, 40u);
+
+  // The wait for the next unit of an auto-repeat burn is shortened too.
+  c.SetText(Main::UpdateTextTrig, "");
+  c.SetText(Main::UpdateTextFileName, HexImage("short.hex", Pattern(0x400, 3)));
+  c.SetTicked(Main::UpdateCheckAutoBurn, true);
+  boot.targets = {1};
+  When(Main::UpdateLabelBurnTotal, "统计: 1", [&] { boot.targets.clear(); });
+  t.link.unit.received.clear();
+  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::NextNotFound);
+  EXPECT_LT(Requests(BootIdentify).size(), 2u + 30u);
+}
+
 TEST_F(Burn, RefusalsBeforeSendingAnything) {
   // A script that could not be burned to its end is refused whole, before the
   // first unit: its later lines are read before the first is burned.

@@ -11,13 +11,16 @@ namespace {
 TEST(Cli, HelpVersionAndUsageErrors) {
   CliRun run = RunCli({"--help"});
   EXPECT_EQ(run.status, 0);
-  for (const char* verb : {"ports", "pin", "send", "font", "image", "hex2tot", "dump", "burn", "restart", "hdmi-dump",
-                           "batch", "dsp-download"})
+  for (const char* verb : {"ports", "pin", "send", "font", "image", "hex2tot", "dump", "burn", "identify", "restart",
+                           "hdmi-dump", "batch", "dsp-download"})
     EXPECT_NE(run.out.find(std::string("\n  ") + verb + " "), std::string::npos) << verb;
   run = RunCli({"burn", "--help"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("Usage: ambrelin-cli burn [options] FILE\n"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("--fill 00|ff  the byte an image leaves where it has none (default: ff)"), std::string::npos)
+  const size_t fill = run.out.find("\n  --fill 00|ff  ");
+  ASSERT_NE(fill, std::string::npos) << run.out;
+  EXPECT_EQ(run.out.substr(run.out.find_first_not_of(' ', fill + 15), 57),
+            "the byte an image leaves where it has none (default: ff)\n")
       << run.out;
   EXPECT_EQ(RunCli({"--version"}).out, "ambrelin-cli 0.1\n");
   FILE* unit = popen(AMBRELIN_UNIT " --help", "r");
@@ -43,6 +46,10 @@ TEST(Cli, HelpVersionAndUsageErrors) {
       {{"hdmi-dump", "--port", "COM1", "--chip", "8197"}, "hdmi-dump: --chip must be 9880 or 9889"},
       {{"batch", "--port", "COM1"}, "batch: either --read or --write FILE"},
       {{"dsp-download", "x.Img"}, "dsp-download: --port is required"},
+      {{"burn", "--port", "COM1", "--target", "1", "--expect", "F16,x", "x.hex"}, "burn: --expect must be checksums"},
+      {{"burn", "--port", "COM1", "--target", "1", "--search-seconds", "0", "x.hex"},
+       "burn: --search-seconds must be a number of seconds above 0"},
+      {{"identify", "--port", "COM1"}, "identify: --target is required"},
       {{"font", "--display", "7", "--order", "AZ"}, "font: 'Z' names no segment of the 7 segment display"},
   };
   for (const auto& [args, message] : bad) {

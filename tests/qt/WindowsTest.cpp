@@ -18,7 +18,9 @@
 #include "app/Windows.h"
 #include "fontgen/CharBorn.h"
 #include "link/ComPort.h"
+#include "fontgen/CharBornFormControls.h"
 #include "panels/DecoderFormControls.h"
+#include "panels/HdmiFormControls.h"
 #include "panels/HdmiPanel.h"
 #include "sim/VirtualLink.h"
 
@@ -125,6 +127,30 @@ class WindowsTest : public QObject {
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     QVERIFY(rig.writes.empty());
+  }
+
+  // Each tool window opens at its place, twips to pixels at the screen's DPI,
+  // and wholly on the screen's free area.
+  void toolWindowsOpenOnScreen() {
+    QtRig rig;
+    const struct {
+      Control window;
+      QPoint twips;
+    } tools[] = {{HdmiFormControls::HdmiForm, {1200, 1200}},
+                 {DecoderFormControls::DecoderForm, {1800, 1800}},
+                 {CharBornFormControls::CharBornForm, {2400, 2400}}};
+    for (const auto& tool : tools) {
+      rig.controls.SetVisible(tool.window, true);
+      QWidget* window = rig.controls.Window(tool.window.window);
+      const QScreen* screen = window->screen();
+      const QRect free = screen->availableGeometry();
+      QVERIFY2(free.contains(window->frameGeometry()), qPrintable(Qs(tool.window.name)));
+      const QPoint place = free.topLeft() + QPoint(qRound(tool.twips.x() * screen->logicalDotsPerInchX() / 1440),
+                                                   qRound(tool.twips.y() * screen->logicalDotsPerInchY() / 1440));
+      // Moved back only as far as the screen's edge needs.
+      QCOMPARE(window->x(), std::min(place.x(), free.right() + 1 - window->frameGeometry().width()));
+      QCOMPARE(window->y(), std::min(place.y(), free.bottom() + 1 - window->frameGeometry().height()));
+    }
   }
 
   void mainWindow() {

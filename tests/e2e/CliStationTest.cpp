@@ -1,0 +1,145 @@
+// What a production station asks of ambrelin-cli, against ambrelin-unit over
+// real pseudo-terminals: a fixture check, the expected image, who and what in
+// the log, a short search, and the DSP download's log line.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RunCli.h"
+
+namespace {
+
+const std::string SampleSha256 = "9f1fdeca1859b4a7aab94bc56df3eafe3762812dcd5ea77dbf42a90c11ed9ca6";
+
+TEST(CliStation, IdentifyAsksEachFixtureAndWritesNothing) {
+  UnitProcess unit({"--log", "--chip", "0832", "--no-wire"}), silent({"--silent"});
+  CliRun run = RunCli({"identify", "--port", unit.device, "--port", silent.device, "--port", "/dev/no-such-port",
+                       "--target", "2", "--search-seconds", "0.5"});
+  EXPECT_EQ(run.status, 2) << run.out << run.err;
+  const auto rows = Lines(run.out);
+  ASSERT_EQ(rows.size(), 4u) << run.out;
+  EXPECT_EQ(rows[0].rfind("port ", 0), 0u) << rows[0];
+  EXPECT_TRUE(rows[1].starts_with(unit.device) && rows[1].ends_with("  0x0832 Redido T89C64SB")) << rows[1];
+  EXPECT_TRUE(rows[2].starts_with(silent.device) && rows[2].ends_with("  no unit")) << rows[2];
+  EXPECT_NE(rows[3].find("  cannot open: 打开串口失败 ! /dev/no-such-port: "), std::string::npos) << rows[3];
+
+  run = RunCli({"identify", "--port", unit.device, "--port", silent.device, "--target", "2", "--search-seconds",
+                "0.5", "--json"});
+  EXPECT_EQ(run.status, 3) << "an empty fixture";
+  const auto objects = Lines(run.out);
+  ASSERT_EQ(objects.size(), 2u) << run.out;
+  EXPECT_NE(objects[0].find("\"chip_id\":\"0x0832\""), std::string::npos) << objects[0];
+  EXPECT_NE(objects[0].find("\"port\":\"" + unit.device + "\""), std::string::npos) << objects[0];
+  EXPECT_NE(objects[1].find("\"result\":\"no unit\""), std::string::npos) << objects[1];
+
+  run = RunCli({"identify", "--port", unit.device, "--target", "2"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("identify " + unit.device + ": found, chip 0x0832 Redido T89C64SB, time "), std::string::npos)
+      << run.out;
+  unit.Stop();
+  // Identify requests to target 2 and nothing else.
+  const auto frames = Lines(Slurp(unit.log));
+  ASSERT_FALSE(frames.empty());
+  for (const std::string& frame : frames)
+    if (frame.starts_with("rx "))
+      EXPECT_TRUE(frame.starts_with("rx 55 00 02 57 ") && frame.substr(18, 15) == "04 00 01 00 00 ") << frame;
+}
+
+TEST(CliStation, AnUnexpectedImageTouchesNoUnit) {
+  UnitProcess unit({"--log", "--chip", "0832", "--no-wire"}), other({"--log", "--no-wire"});
+  TempFile("expect-panel.hex", Slurp(Sample()));
+  const std::string script = TempFile("expect.bat", "1 expect-panel.hex\r\n2 expect-panel.hex\r\n");
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } cases[] = {
+      {{"--target", "1", "--expect", "F17", Sample()},
+       "not the expected image " + Sample() + ": checksum 0x0F17 expected, 0x0F16 found\n"},
+      // The checksum as the burn page shows it with the fill chosen.
+      {{"--target", "1", "--fill", "00", "--expect", "0xF16", Sample()},
+       "not the expected image " + Sample() + ": checksum 0x0F16 expected, 0xEF16 found\n"},
+      {{"--target", "1", "--expect-sha256", std::string(64, 'A'), Sample()},
+       "not the expected image " + Sample() + ": SHA-256 " + std::string(64, 'a') + " expected, " + SampleSha256 +
+           " found\n"},
+      {{"--expect", "F16", script}, "not the expected script " + script + ": 1 checksums expected, 2 lines found\n"},
+      {{"--expect", "F16,F15", script},
+       "not the expected image " + script + " (script line 2): checksum 0x0F15 expected, 0x0F16 found\n"},
+  };
+  for (const auto& c : cases) {
+    for (const bool gang : {false, true}) {
+      std::vector<std::string> args{"burn", "--port", unit.device};
+      if (gang) args.insert(args.end(), {"--port", other.device});
+      args.insert(args.end(), c.args.begin(), c.args.end());
+      const CliRun run = RunCli(args);
+      EXPECT_EQ(std::make_pair(run.status, run.err), std::make_pair(5, c.err)) << run.out;
+      EXPECT_NE(run.out.find(": wrong image, "), std::string::npos) << run.out;
+    }
+  }
+  EXPECT_EQ(RunCli({"burn", "--port", unit.device, "--target", "1", "--expect", "12345", Sample()}).status, 64);
+  EXPECT_EQ(RunCli({"burn", "--port", unit.device, "--target", "1", "--expect-sha256", "12", Sample()}).status, 64);
+  unit.Stop();
+  other.Stop();
+  EXPECT_EQ(Slurp(unit.log).find("rx "), std::string::npos) << "no request reached the unit";
+  EXPECT_EQ(Slurp(other.log).find("rx "), std::string::npos) << "nor the gang's other unit";
+}
+
+TEST(CliStation, TheExpectedImageBurnsAndTheLogSaysWhoAndWhat) {
+  const std::string log = ::testing::TempDir() + "station-" + std::to_string(getpid()) + ".log";
+  std::remove(log.c_str());
+  UnitProcess unit({"--chip", "0832", "--no-wire"}), silent({"--silent"});
+  // The gang's silent port gives up after its own second, not the 55 s of a full search.
+  const CliRun run = RunCli({"burn", "--port", unit.device, "--port", silent.device, "--target", "1", "--expect",
+                             "0X0f16", "--expect-sha256", SampleSha256, "--search-seconds", "1", "--operator",
+                             "Li Wei", "--order", "WO-\"7\"", "--station", "Line 2", "--log", log, "--json", Sample()});
+  EXPECT_EQ(run.status, 3) << run.out << run.err;
+  const auto lines = Lines(Slurp(log));
+  ASSERT_EQ(lines.size(), 2u);
+  for (const std::string& line : lines) {
+    EXPECT_NE(line.find(",\"adapter\":\"\",\"operator\":\"Li Wei\",\"order\":\"WO-\\\"7\\\"\",\"station\":\"Line 2\","),
+              std::string::npos)
+        << line;
+    EXPECT_NE(line.find("\"image_sha256\":\"" + SampleSha256 + "\""), std::string::npos) << line;
+  }
+  EXPECT_EQ(Count(Slurp(log), "\"result\":\"verified\""), 1u);
+  const size_t silentLine = lines[0].find("not found") != std::string::npos ? 0 : 1;
+  const size_t at = lines[silentLine].find("\"seconds\":");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_LT(std::stod(lines[silentLine].substr(at + 10)), 10.0) << lines[silentLine];
+
+  // Without them, the fields are not there.
+  std::remove(log.c_str());
+  EXPECT_EQ(RunCli({"burn", "--port", unit.device, "--target", "1", "--quiet", "--log", log, Sample()}).status, 0);
+  const std::string plain = Slurp(log);
+  EXPECT_EQ(plain.find("\"operator\""), std::string::npos) << plain;
+  EXPECT_EQ(plain.find("\"station\""), std::string::npos) << plain;
+}
+
+TEST(CliStation, DspDownloadWritesItsLogLine) {
+  const std::string log = ::testing::TempDir() + "dsp-" + std::to_string(getpid()) + ".log";
+  std::remove(log.c_str());
+  const std::string egg = TempFile("station-dsp.Img", "00112233\n");
+  UnitProcess silent({"--quiet", "--log", "--silent"});
+  CliRun run = RunCli({"dsp-download", "--port", silent.device, "--operator", "Ana", "--order", "WO-8", "--log", log,
+                       "--quiet", egg});
+  EXPECT_EQ(run.status, 3) << run.err;
+  const auto lines = Lines(Slurp(log));
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].rfind("{\"time\":\"20", 0), 0u) << lines[0];
+  EXPECT_NE(lines[0].find("\"port\":\"" + silent.device + "\",\"adapter\":\"\",\"operator\":\"Ana\",\"order\":\"WO-8\","
+                          "\"image\":\"" + egg + "\",\"image_sha256\":\""),
+            std::string::npos)
+      << lines[0];
+  EXPECT_NE(lines[0].find("\"result\":\"not found\",\"errors\":"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("\"address\":\"0x"), std::string::npos) << lines[0];
+
+  // A log that cannot be written: nothing is sent, exit 8.
+  const size_t before = Count(Slurp(silent.log), "rx ");
+  EXPECT_GT(before, 0u);
+  run = RunCli({"dsp-download", "--port", silent.device, "--log", ::testing::TempDir() + "no-such-folder/dsp.log", egg});
+  EXPECT_EQ(run.status, 8) << run.err;
+  silent.Stop();
+  EXPECT_EQ(Count(Slurp(silent.log), "rx "), before);
+}
+
+}  // namespace
