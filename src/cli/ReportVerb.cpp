@@ -158,7 +158,7 @@ std::string Chart(const Yield& y) {
   int64_t most = 1;
   for (const YieldHour& h : span) most = std::max(most, h.good + h.failed);
   const double bar = span.size() > 48 ? 6 : 16, left = 40, top = 20, height = 160;
-  const double width = left + bar * static_cast<double>(span.size()) + 20;
+  const double width = std::max(480.0, left + bar * static_cast<double>(span.size()) + 20);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Fixed(width, 0) + "\" height=\"" +
                     Fixed(top + height + 50, 0) + "\" role=\"img\" aria-label=\"good and failed units per hour\">\n";
   auto line = [&](double x1, double y1, double x2, double y2) {
@@ -199,7 +199,7 @@ std::string HtmlPage(const Yield& y) {
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Yield</title>\n<style>\n"
       "body { font-family: sans-serif; margin: 2em; color: #222; }\n"
       "table { border-collapse: collapse; margin: 1em 0; }\n"
-      "th, td { border: 1px solid #ccc; padding: 0.3em 0.6em; }\n"
+      "th, td { border: 1px solid #ccc; padding: 0.3em 0.6em; white-space: nowrap; }\n"
       "th { background: #eee; } td.n { text-align: right; } tr.total { font-weight: bold; }\n"
       "td.failed { color: #c62828; } .key span { display: inline-block; width: 1em; height: 1em; margin: 0 0.3em; }\n"
       "svg text { font-size: 11px; fill: #444; }\n"
