@@ -69,11 +69,11 @@ TEST(Yield, ReadsWhatTheLogWritesEscapesIncluded) {
             std::make_tuple("line-3", "COM3", "C:\\line \"A\".hex", "verify failed", "0x0832", 2));
   EXPECT_EQ(std::make_tuple(line.errors, line.seconds), std::make_tuple(100, std::optional<double>(23.9)));
 
-  ASSERT_EQ(ParseLogLine(R"( {"time":"2026-12-07T23:59:59+08:00", "port":"\u4e32\ud83d\ude00", "result":"verified",)"
+  ASSERT_EQ(ParseLogLine(R"( {"time":"2026-12-07T23:59:59+08:00", "port":"\u4E32\ud83d\ude00\u0080", "result":"verified",)"
                          R"("station":"A","extra":{"list":[1,true,null,"}"]},"chip_id":null} )",
                          scratch, line),
             LineFault::None);
-  EXPECT_EQ(line.port, "\xE4\xB8\xB2\xF0\x9F\x98\x80");
+  EXPECT_EQ(line.port, "\xE4\xB8\xB2\xF0\x9F\x98\x80\xC2\x80");
   EXPECT_EQ(line.station, "A");
   EXPECT_TRUE(line.chipId.empty()) << "null is not known";
 }
@@ -86,7 +86,7 @@ TEST(Yield, LinesItCannotReadSayWhy) {
   for (size_t size = 1; size < good.size(); ++size)
     ASSERT_EQ(ParseLogLine(good.substr(0, size), scratch, line), LineFault::Torn) << good.substr(0, size);
   EXPECT_EQ(ParseLogLine(good.substr(0, 80) + good, scratch, line), LineFault::Torn) << "a line written over it";
-  for (const char* text : {"hello", "{'time':1}", "{\"time\":\"x\"} trailing", "{\"a\":01x}", "{\"a\":\"\\q\"}"})
+  for (const char* text : {"hello", "{'time':1}", "{\"time\":\"x\"} trailing", "{\"a\":01x}", "{\"a\":x}", "{\"a\":\"\\q\"}"})
     EXPECT_EQ(ParseLogLine(text, scratch, line), LineFault::NotJson) << text;
   for (const char* text : {"{}", "[1,2]", R"({"time":"2026-12-07T09:00:00Z","port":"COM1"})",
                            R"({"time":"yesterday","port":"COM1","result":"verified"})",
@@ -134,6 +134,13 @@ TEST(Yield, HoursAcrossDaysAndTheChartsSpan) {
   EXPECT_EQ(HourText(*HourOf("2028-02-29T07:00")), "2028-02-29 07:00");
   EXPECT_EQ(HourText(0), "1970-01-01 00:00");
   EXPECT_FALSE(HourOf("2026-13-01T00"));
+  // Every day of four years, a leap day among them, reads back as written.
+  const int64_t from = *HourOf("2027-01-01T05");
+  for (int64_t hour = from; hour < from + 4 * 366 * 24; hour += 24) {
+    std::string text = HourText(hour);
+    text[10] = 'T';
+    ASSERT_EQ(HourOf(text), hour) << text;
+  }
   Yield y;
   y.hours = {{100, 1, 0}, {103, 2, 1}, {104, 0, 1}};
   const auto span = HourSpan(y, 4);
