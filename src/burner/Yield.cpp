@@ -1,6 +1,7 @@
 #include "burner/Yield.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -41,7 +42,10 @@ struct Scan {
     return -1;
   }
   bool Code(uint32_t& code) {
-    if (end - p < 4) return Fail(LineFault::NotJson);
+    if (end - p < 4) {
+      p = end;
+      return Fail(LineFault::Torn);
+    }
     code = 0;
     for (int k = 0; k < 4; ++k) {
       const int digit = HexDigit(*p++);
