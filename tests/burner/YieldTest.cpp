@@ -81,7 +81,7 @@ TEST(Yield, ReadsWhatTheLogWritesEscapesIncluded) {
 TEST(Yield, LinesItCannotReadSayWhy) {
   std::string scratch;
   YieldLine line;
-  const std::string good = Written("COM3", BurnEnd::Finished, true, 20);
+  const std::string good = Written("COM3", BurnEnd::Finished, true, 20, 1, "C:\\x\t\"A\".hex");
   // Every write cut short is torn, wherever it was cut.
   for (size_t size = 1; size < good.size(); ++size)
     ASSERT_EQ(ParseLogLine(good.substr(0, size), scratch, line), LineFault::Torn) << good.substr(0, size);
