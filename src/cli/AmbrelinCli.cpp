@@ -109,6 +109,13 @@ const std::vector<VerbSpec> Verbs{
       OperatorOption, OrderOption, StationOption, LangOption, JsonOption, QuietOption, VerboseOption,
       {"machine", "", "JSON lines of progress and summary", ""}},
      DspDownload},
+    {"report", "the yield of production logs", "LOG...",
+     "Reads production logs (burn --log) and prints, per day, station, port and image: units, first-pass good, "
+     "good and failed units (failed by result), errors, and the median and 95th-percentile seconds of a burn. A "
+     "unit is a port's attempts until one verifies. Lines that cannot be read are counted and named.",
+     {{"json", "", "print the report as one JSON object", ""},
+      {"html", "FILE", "also write the report as one HTML page, with a chart of units per hour", ""}},
+     YieldReport},
 };
 
 namespace {

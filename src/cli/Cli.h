@@ -180,3 +180,4 @@ int Restart(Parsed&);
 int HdmiDump(Parsed&);
 int Batch(Parsed&);
 int DspDownload(Parsed&);
+int YieldReport(Parsed&);

@@ -1,0 +1,104 @@
+// ambrelin-cli report over a production log written by real burns against
+// ambrelin-unit, with lines it cannot read added: the figures in the table,
+// the JSON object and the HTML page, and the exit codes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "RunCli.h"
+
+namespace {
+
+// Two good units, one whose every erase is refused, and a port that does not
+// open; then a write cut short, another program's line and some text.
+struct ReportLog : ::testing::Test {
+  static inline std::string log;
+
+  static void SetUpTestSuite() {
+    log = ::testing::TempDir() + "report-" + std::to_string(getpid()) + ".log";
+    std::remove(log.c_str());
+    const std::string image = TempFile("report.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
+    UnitProcess good({"--chip", "0101", "--no-wire", "--quiet"}), refusing({"--chip", "0101", "--no-wire", "--quiet",
+                                                                            "--boot-refuse", "1"}),
+        other({"--chip", "0101", "--no-wire", "--quiet"});
+    EXPECT_EQ(RunCli({"burn", "--port", good.device, "--target", "1", "--log", log, image}).status, 0);
+    EXPECT_EQ(RunCli({"burn", "--port", refusing.device, "--target", "1", "--log", log, image}).status, 6);
+    EXPECT_EQ(RunCli({"burn", "--port", other.device, "--port", "/dev/no-such-port", "--target", "1", "--log", log,
+                      image})
+                  .status,
+              2);
+    const std::string written = Slurp(log);
+    ASSERT_EQ(Lines(written).size(), 4u) << written;
+    std::ofstream(log, std::ios::app) << written.substr(0, 120) << "\n{\"event\":\"shift start\"}\nno JSON here\n";
+  }
+};
+
+TEST_F(ReportLog, TextNamesTheFiguresAndTheLinesItCouldNotRead) {
+  const CliRun run = RunCli({"report", log});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_GE(lines.size(), 9u) << run.out;
+  EXPECT_TRUE(lines[0].starts_with("day ")) << run.out;
+  // total, units, first-pass, good, failed, errors
+  std::vector<std::string> total;
+  for (const std::string& line : lines)
+    if (line.starts_with("total ")) {
+      std::istringstream words(line);
+      for (std::string word; words >> word && total.size() < 7;) total.push_back(word);
+    }
+  EXPECT_EQ(total, (std::vector<std::string>{"total", "3", "2", "(66.7%)", "2", "1", "100"})) << run.out;
+  // Under the rows of the ports and the total.
+  EXPECT_EQ(Count(run.out, "\n    failed: erase failed 1\n"), 1u) << run.out;
+  EXPECT_EQ(Count(run.out, "\n    no unit: cannot open 1\n"), 1u) << run.out;
+  EXPECT_EQ(Count(run.out, "\n    failed: erase failed 1; no unit: cannot open 1\n"), 1u) << run.out;
+  EXPECT_NE(run.out.find("7 lines in 1 log, 3 unreadable\n  " + log + ":5: torn line\n  " + log +
+                         ":6: not a production log line\n  " + log + ":7: not JSON\n"),
+            std::string::npos)
+      << run.out;
+}
+
+TEST_F(ReportLog, JsonAndTheHtmlPage) {
+  const std::string page = ::testing::TempDir() + "report-" + std::to_string(getpid()) + ".html";
+  const CliRun run = RunCli({"report", "--json", "--html", page, log});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("\"total\":{\"units\":3,\"first_pass\":2,\"good\":2,\"failed\":1,\"failed_by_result\":{\"erase "
+                         "failed\":1},\"no_unit\":{\"cannot open\":1},\"attempts\":3,\"errors\":100,"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("\"unreadable\":3,\"unreadable_lines\":[{\"log\":\"" + log + "\",\"line\":5,\"why\":\"torn line\"}"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(Count(run.out, "\"port\":\"/dev/no-such-port\""), 1u) << run.out;
+
+  const std::string html = Slurp(page);
+  EXPECT_TRUE(html.starts_with("<!DOCTYPE html>") && html.ends_with("</html>\n"));
+  EXPECT_EQ(Count(html, "<svg "), 1u);
+  for (const char* outside : {"<script", "<link", "src=", "href=", "url("}) EXPECT_EQ(Count(html, outside), 0u) << outside;
+  EXPECT_NE(html.find("<tr class=\"total\"><td>total</td><td></td><td></td><td></td><td class=\"n\">3</td>"),
+            std::string::npos)
+      << html;
+  // The chart's bars, good and failed, carry their counts.
+  size_t good = 0, failed = 0;
+  for (const std::string& line : Lines(html)) {
+    if (!line.starts_with("<rect ")) continue;
+    const size_t colon = line.rfind(": ");
+    const size_t count = std::stoul(line.substr(colon + 2));
+    (line.find(" good</title>") != std::string::npos ? good : failed) += count;
+  }
+  EXPECT_EQ(std::make_pair(good, failed), std::make_pair(size_t{2}, size_t{1})) << html;
+  EXPECT_NE(html.find(log + ":7: not JSON"), std::string::npos);
+}
+
+TEST(CliReport, ExitCodes) {
+  EXPECT_EQ(RunCli({"report"}).status, 64);
+  const CliRun none = RunCli({"report", "/no/such.log"});
+  EXPECT_EQ(none.status, 5);
+  EXPECT_EQ(none.err, "cannot open the production log /no/such.log\n");
+  const std::string empty = TempFile("empty.log", "");
+  const CliRun some = RunCli({"report", "/no/such.log", empty});
+  EXPECT_EQ(some.status, 0) << "one log was read";
+  EXPECT_NE(some.out.find("0 lines in 1 log, 0 unreadable"), std::string::npos) << some.out;
+  EXPECT_EQ(RunCli({"report", "--html", "/no/such/folder/page.html", empty}).status, 1);
+}
+
+}  // namespace
