@@ -76,8 +76,6 @@ bool CanAppend(const std::string& path) {
 
 std::string HostName() { return QSysInfo::machineHostName().toStdString(); }
 
-namespace {
-
 std::string FileSha256(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (path.empty() || !file.open(QIODevice::ReadOnly)) return {};
@@ -85,8 +83,6 @@ std::string FileSha256(const std::string& path) {
   if (!hash.addData(&file)) return {};
   return hash.result().toHex().toStdString();
 }
-
-}  // namespace
 
 ProductionRecord BurnRecord(const BurnOutcome& outcome, const std::string& port, const std::string& adapter) {
   return {std::time(nullptr), HostName(), port, adapter, outcome, FileSha256(outcome.image)};

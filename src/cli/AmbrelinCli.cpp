@@ -66,7 +66,7 @@ const std::vector<VerbSpec> Verbs{
       {"old", "", "the old boot program's checksum rule", ""},
       {"log", "FILE", "append a JSON line per unit to this production log", ""},
       LangOption, JsonOption, QuietOption, VerboseOption,
-      {"machine", "", "JSON lines of progress and summary, for a gang's parent", ""}},
+      {"machine", "", "JSON lines of progress, of each unit and of the summary, for a gang or the station window", ""}},
      Burn},
     {"restart", "ask a target to restart", "",
      "Sends the boot program's restart request to the target.",

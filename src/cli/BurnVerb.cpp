@@ -173,9 +173,13 @@ int Burn(Parsed& p) {
     return reporter.PortFailed(session);
   }
   bool logFailed = false;
-  if (!log.empty()) {
-    a.targetBurned = [&session, &a, &logFailed, log](const BurnOutcome& o) {
-      if (AppendLine(log, ProductionLogLine(BurnRecord(o, session.portText, session.Adapter())))) return;
+  const bool machine = reporter.mode == Reporter::Mode::Machine;
+  if (!log.empty() || machine) {
+    a.targetBurned = [&session, &a, &logFailed, log, machine](const BurnOutcome& o) {
+      const std::string line = ProductionLogLine(BurnRecord(o, session.portText, session.Adapter()));
+      // The parent (a gang, the station window) hears of every unit as it ends.
+      if (machine) std::cout << "{\"unit\":" << line << "}" << std::endl;
+      if (log.empty() || AppendLine(log, line)) return;
       std::cerr << "cannot write the production log " << log << '\n';
       logFailed = true;
       // Units that would go unrecorded are not burned: the run stops as Ctrl-C would stop it.
