@@ -108,8 +108,15 @@ bool TileLine(TileView& t, std::string_view line) {
 }
 
 void TileEnded(TileView& t, bool crashed) {
+  const bool stopping = t.stopping;
   t.running = t.stopping = false;
   if (!crashed && t.summaryThisRun) return;
+  // Stopped before it could take the stop as its button: no unit was touched.
+  if (stopping && !t.unitThisRun) {
+    t.state = TileState::Idle;
+    t.phase = "stopped";
+    return;
+  }
   t.state = TileState::Failed;
   t.phase = "ended without a summary";
 }

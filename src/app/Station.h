@@ -27,7 +27,8 @@ struct TileView {
 void TileStarted(TileView&);
 // One line of the process's standard output; false when it is no machine line.
 bool TileLine(TileView&, std::string_view line);
-// The process ended; a crash, or an end without a summary, fails the tile.
+// The process ended; a crash, or an end without a summary, fails the tile,
+// unless it was being stopped before it worked on a unit.
 void TileEnded(TileView&, bool crashed);
 // Colour as 0xRRGGBB.
 uint32_t TileColour(TileState);

@@ -141,7 +141,9 @@ void ShowTile(Station& s, Tile& t) {
   Part<QLabel>(t.frame, C::TileLabelLast)
       ->setText(Qs("上一个: " + (v.lastUnit.empty() ? "--:--:--" : v.lastUnit)));
   Part<QLabel>(t.frame, C::TileLabelCount)->setText(QString("良品: %1  不良: %2").arg(v.good).arg(v.failed));
-  Part<QLabel>(t.frame, C::TileLabelMessage)->setText(Qs(v.message));
+  QLabel* message = Part<QLabel>(t.frame, C::TileLabelMessage);
+  message->setText(Qs(v.message));
+  message->setVisible(!v.message.empty());
   Part<QPushButton>(t.frame, C::TileButtonStart)->setText(v.running ? "停止" : Qs(C::TileButtonStart.caption));
 }
 
@@ -159,6 +161,7 @@ Fixture FixtureOf(const Tile& t) {
 }
 
 void Ended(Station& s, Tile& t, bool crashed) {
+  while (t.process->canReadLine()) TileLine(t.view, t.process->readLine().trimmed().toStdString());
   TileEnded(t.view, crashed);
   t.process->deleteLater();
   t.process = nullptr;
@@ -282,10 +285,12 @@ Tile& AddTile(Station& s, const Fixture& fixture) {
   auto tile = std::make_unique<Tile>();
   Tile* t = tile.get();
   t->frame = new QGroupBox;
-  t->frame->setMinimumWidth(260);
+  t->frame->setMinimumWidth(290);
   auto* grid = new QGridLayout(t->frame);
   DropDownCombo* port = NewCombo(C::TileSelectPort);
   port->setEditText(Qs(fixture.port));
+  // The port's name first, where a long entry is cut.
+  port->lineEdit()->setCursorPosition(0);
   port->dropDown = [&s, port] { ListPorts(s, port); };
   QLabel* adapter = NewLabel(C::TileLabelAdapter);
   adapter->setText(Adapter(port->currentText()));
@@ -299,27 +304,28 @@ Tile& AddTile(Station& s, const Fixture& fixture) {
   QLabel* state = BigLabel(C::TileLabelState, 20);
   state->setAutoFillBackground(true);
   state->setAlignment(Qt::AlignCenter);
-  state->setMinimumHeight(48);
+  state->setMinimumHeight(44);
   QLabel* message = NewLabel(C::TileLabelMessage);
   message->setWordWrap(true);
   QPushButton* start = NewButton(C::TileButtonStart);
   OnClick(start, [&s, t] { t->view.running ? Stop(*t) : Start(s, *t); });
   QPushButton* remove = NewButton(C::TileButtonRemove);
   OnClick(remove, [&s, t] { Remove(s, *t); });
-  grid->addWidget(name, 0, 0, 1, 2);
-  grid->addWidget(port, 1, 0, 1, 2);
-  grid->addWidget(adapter, 2, 0, 1, 2);
-  grid->addWidget(state, 3, 0, 1, 2);
-  grid->addWidget(NewLabel(C::TileLabelPhase), 4, 0, 1, 2);
-  grid->addWidget(NewBar(C::TileBarBurn), 5, 0, 1, 2);
-  grid->addWidget(NewLabel(C::TileLabelChip), 6, 0, 1, 2);
-  grid->addWidget(NewLabel(C::TileLabelVerify), 7, 0);
-  grid->addWidget(NewLabel(C::TileLabelErrors), 7, 1);
-  grid->addWidget(NewLabel(C::TileLabelLast), 8, 0);
-  grid->addWidget(NewLabel(C::TileLabelCount), 8, 1);
-  grid->addWidget(message, 9, 0, 1, 2);
-  grid->addWidget(start, 10, 0);
-  grid->addWidget(remove, 10, 1);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(name, 0, 0);
+  grid->addWidget(port, 0, 1);
+  grid->addWidget(adapter, 1, 1);
+  grid->addWidget(NewLabel(C::TileLabelPhase), 1, 0);
+  grid->addWidget(state, 2, 0, 1, 2);
+  grid->addWidget(NewBar(C::TileBarBurn), 3, 0, 1, 2);
+  grid->addWidget(NewLabel(C::TileLabelChip), 4, 0, 1, 2);
+  grid->addWidget(NewLabel(C::TileLabelVerify), 5, 0);
+  grid->addWidget(NewLabel(C::TileLabelErrors), 5, 1);
+  grid->addWidget(NewLabel(C::TileLabelLast), 6, 0);
+  grid->addWidget(NewLabel(C::TileLabelCount), 6, 1);
+  grid->addWidget(message, 7, 0, 1, 2);
+  grid->addWidget(start, 8, 0);
+  grid->addWidget(remove, 8, 1);
   s.tiles.push_back(std::move(tile));
   Arrange(s);
   ShowTile(s, *t);
@@ -478,6 +484,6 @@ QWidget* NewStationForm(Ambrelin& app, const std::string& cli) {
     StopAndWait(*s);
     return false;
   });
-  window->resize(1280, 860);
+  window->resize(1280, 900);
   return window;
 }

@@ -123,6 +123,16 @@ class StationTest : public QObject {
     TileEnded(t, false);
     QCOMPARE(t.state, TileState::Failed);
     QCOMPARE(t.phase, "ended without a summary");
+    // Stopped before it took the signal as its stop: nothing was touched.
+    TileStarted(t);
+    t.stopping = true;
+    TileEnded(t, true);
+    QCOMPARE(t.state, TileState::Idle);
+    TileStarted(t);
+    t = Fed({Programming, Verified}, t);
+    t.stopping = true;
+    TileEnded(t, true);
+    QCOMPARE(t.state, TileState::Failed);
   }
 
   void settingsAndCommandLine() {
