@@ -18,7 +18,6 @@
 #include "app/StationFormControls.h"
 #include "app/Widgets.h"
 #include "images/CodeBuffer.h"
-#include "link/ComPort.h"
 
 namespace C = StationFormControls;
 
@@ -28,8 +27,16 @@ constexpr int TileColumns = 4;
 // How long closing the window waits for the fixtures to stop.
 constexpr int CloseWaitMs = 10000;
 
+// The widgets a tile updates are kept at hand: eight fixtures report many
+// lines a second.
 struct Tile {
   QGroupBox* frame = nullptr;
+  QComboBox* port = nullptr;
+  QLineEdit* name = nullptr;
+  QLabel *state = nullptr, *phase = nullptr, *chip = nullptr, *verify = nullptr, *errors = nullptr, *last = nullptr,
+         *count = nullptr, *message = nullptr;
+  QProgressBar* bar = nullptr;
+  QPushButton* start = nullptr;
   QProcess* process = nullptr;
   TileView view;
 };
@@ -58,9 +65,7 @@ bool AnyRunning(const Station& s) {
 
 StationSetup Setup(Station& s) {
   StationSetup setup;
-  for (const auto& t : s.tiles)
-    setup.fixtures.push_back({Std(Part<QComboBox>(t->frame, C::TileSelectPort)->currentText()),
-                              Std(Part<QLineEdit>(t->frame, C::TileTextName)->text())});
+  for (const auto& t : s.tiles) setup.fixtures.push_back({Std(t->port->currentText()), Std(t->name->text())});
   setup.image = Std(Field(s, C::StationTextFileName));
   setup.log = Std(Field(s, C::StationTextLog));
   setup.expect = Std(Field(s, C::StationTextExpect));
@@ -127,24 +132,26 @@ void ShowImage(Station& s) {
 
 void ShowTile(Station& s, Tile& t) {
   const TileView& v = t.view;
-  QLabel* state = Part<QLabel>(t.frame, C::TileLabelState);
+  QLabel* state = t.state;
   state->setText(Qs(TileStateText(s.app, v.state)));
-  QPalette p = state->palette();
-  p.setColor(QPalette::Window, QColor(static_cast<QRgb>(TileColour(v.state))));
-  p.setColor(QPalette::WindowText, Qt::white);
-  state->setPalette(p);
-  Part<QLabel>(t.frame, C::TileLabelPhase)->setText(Qs(v.stopping ? "stopping" : v.phase));
-  Part<QProgressBar>(t.frame, C::TileBarBurn)->setValue(v.percent);
-  Part<QLabel>(t.frame, C::TileLabelChip)->setText(Qs("芯片: " + (v.chip.empty() ? "----" : v.chip)));
-  Part<QLabel>(t.frame, C::TileLabelVerify)->setText(Qs("校验: " + (v.verifySum.empty() ? "----" : v.verifySum)));
-  Part<QLabel>(t.frame, C::TileLabelErrors)->setText(QString("出错: %1").arg(v.errors));
-  Part<QLabel>(t.frame, C::TileLabelLast)
-      ->setText(Qs("上一个: " + (v.lastUnit.empty() ? "--:--:--" : v.lastUnit)));
-  Part<QLabel>(t.frame, C::TileLabelCount)->setText(QString("良品: %1  不良: %2").arg(v.good).arg(v.failed));
-  QLabel* message = Part<QLabel>(t.frame, C::TileLabelMessage);
-  message->setText(Qs(v.message));
-  message->setVisible(!v.message.empty());
-  Part<QPushButton>(t.frame, C::TileButtonStart)->setText(v.running ? "停止" : Qs(C::TileButtonStart.caption));
+  const QColor colour(static_cast<QRgb>(TileColour(v.state)));
+  // A new palette repaints the whole label: only when the state changes.
+  if (state->palette().color(QPalette::Window) != colour) {
+    QPalette p = state->palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::WindowText, Qt::white);
+    state->setPalette(p);
+  }
+  t.phase->setText(Qs(v.stopping ? "stopping" : v.phase));
+  t.bar->setValue(v.percent);
+  t.chip->setText(Qs("芯片: " + (v.chip.empty() ? "----" : v.chip)));
+  t.verify->setText(Qs("校验: " + (v.verifySum.empty() ? "----" : v.verifySum)));
+  t.errors->setText(QString("出错: %1").arg(v.errors));
+  t.last->setText(Qs("上一个: " + (v.lastUnit.empty() ? "--:--:--" : v.lastUnit)));
+  t.count->setText(QString("良品: %1  不良: %2").arg(v.good).arg(v.failed));
+  t.message->setText(Qs(v.message));
+  t.message->setVisible(!v.message.empty());
+  t.start->setText(v.running ? "停止" : Qs(C::TileButtonStart.caption));
 }
 
 void Stop(Tile& t) {
@@ -155,10 +162,7 @@ void Stop(Tile& t) {
   t.process->terminate();
 }
 
-Fixture FixtureOf(const Tile& t) {
-  return {Std(Part<QComboBox>(t.frame, C::TileSelectPort)->currentText()),
-          Std(Part<QLineEdit>(t.frame, C::TileTextName)->text())};
-}
+Fixture FixtureOf(const Tile& t) { return {Std(t.port->currentText()), Std(t.name->text())}; }
 
 void Ended(Station& s, Tile& t, bool crashed) {
   while (t.process->canReadLine()) TileLine(t.view, t.process->readLine().trimmed().toStdString());
@@ -234,6 +238,8 @@ void Remove(Station& s, Tile& t) {
   if (t.view.running || Locked(s)) return;
   const auto at = std::find_if(s.tiles.begin(), s.tiles.end(), [&t](const auto& p) { return p.get() == &t; });
   s.grid->removeWidget(t.frame);
+  // Its own button is being clicked: the frame goes once the click is done.
+  t.frame->hide();
   t.frame->deleteLater();
   s.tiles.erase(at);
   Arrange(s);
@@ -307,6 +313,13 @@ Tile& AddTile(Station& s, const Fixture& fixture) {
   state->setMinimumHeight(44);
   QLabel* message = NewLabel(C::TileLabelMessage);
   message->setWordWrap(true);
+  QLabel* phase = NewLabel(C::TileLabelPhase);
+  QProgressBar* bar = NewBar(C::TileBarBurn);
+  QLabel* chip = NewLabel(C::TileLabelChip);
+  QLabel* verify = NewLabel(C::TileLabelVerify);
+  QLabel* errors = NewLabel(C::TileLabelErrors);
+  QLabel* last = NewLabel(C::TileLabelLast);
+  QLabel* count = NewLabel(C::TileLabelCount);
   QPushButton* start = NewButton(C::TileButtonStart);
   OnClick(start, [&s, t] { t->view.running ? Stop(*t) : Start(s, *t); });
   QPushButton* remove = NewButton(C::TileButtonRemove);
@@ -315,17 +328,18 @@ Tile& AddTile(Station& s, const Fixture& fixture) {
   grid->addWidget(name, 0, 0);
   grid->addWidget(port, 0, 1);
   grid->addWidget(adapter, 1, 1);
-  grid->addWidget(NewLabel(C::TileLabelPhase), 1, 0);
+  grid->addWidget(phase, 1, 0);
   grid->addWidget(state, 2, 0, 1, 2);
-  grid->addWidget(NewBar(C::TileBarBurn), 3, 0, 1, 2);
-  grid->addWidget(NewLabel(C::TileLabelChip), 4, 0, 1, 2);
-  grid->addWidget(NewLabel(C::TileLabelVerify), 5, 0);
-  grid->addWidget(NewLabel(C::TileLabelErrors), 5, 1);
-  grid->addWidget(NewLabel(C::TileLabelLast), 6, 0);
-  grid->addWidget(NewLabel(C::TileLabelCount), 6, 1);
+  grid->addWidget(bar, 3, 0, 1, 2);
+  grid->addWidget(chip, 4, 0, 1, 2);
+  grid->addWidget(verify, 5, 0);
+  grid->addWidget(errors, 5, 1);
+  grid->addWidget(last, 6, 0);
+  grid->addWidget(count, 6, 1);
   grid->addWidget(message, 7, 0, 1, 2);
   grid->addWidget(start, 8, 0);
   grid->addWidget(remove, 8, 1);
+  *t = {t->frame, port, name, state, phase, chip, verify, errors, last, count, message, bar, start};
   s.tiles.push_back(std::move(tile));
   Arrange(s);
   ShowTile(s, *t);
