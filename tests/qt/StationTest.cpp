@@ -231,6 +231,8 @@ class StationTest : public QObject {
     QCOMPARE(rig.settings.Get("Station", "Locked"), "0");
     // A new window finds what the last one kept.
     QCOMPARE(LoadStation(rig.settings).image, "/line/a.hex");
+    Click(rig.InTile<QPushButton>(1, S::TileButtonRemove));
+    QCOMPARE(rig.settings.Get("Station", "Fixtures"), "0");
   }
 
   void fourFixtures() {
