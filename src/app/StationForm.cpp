@@ -469,7 +469,13 @@ std::string CliBesideProgram() {
 QWidget* NewStationForm(Ambrelin& app, const std::string& cli) {
   QWidget* window = NewWindow(C::StationForm);
   auto* s = new Station{app, cli, window};
-  QObject::connect(window, &QObject::destroyed, [s] { delete s; });
+  // The processes, the window's children, go after it: they must not report
+  // to a station that is gone.
+  QObject::connect(window, &QObject::destroyed, [s] {
+    for (const auto& t : s->tiles)
+      if (t->process) QObject::disconnect(t->process, nullptr, nullptr, nullptr);
+    delete s;
+  });
   const StationSetup setup = LoadStation(app.settings);
   auto* column = new QVBoxLayout(window);
   auto* top = new QHBoxLayout;

@@ -298,6 +298,16 @@ class StationTest : public QObject {
     rig.controls.Window(S::StationForm.window)->close();
     QVERIFY(!rig.Running(1));
     QCOMPARE(rig.InTile<QLabel>(1, S::TileLabelPhase)->text(), "stopped");
+
+    // A window that goes while a fixture runs takes its process with it.
+    auto gone = std::make_unique<StationRig>();
+    gone->controls.SetVisible(S::StationForm, true);
+    Click(gone->Get<QPushButton>(S::StationButtonAddFixture));
+    gone->InTile<QComboBox>(1, S::TileSelectPort)->setEditText(Qs(silent.device));
+    Type(gone->Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
+    Click(gone->InTile<QPushButton>(1, S::TileButtonStart));
+    QTRY_COMPARE_WITH_TIMEOUT(gone->InTile<QLabel>(1, S::TileLabelPhase)->text(), "searching", 10000);
+    gone.reset();
   }
 };
 
