@@ -126,12 +126,11 @@ struct Quiet : Dialogs {
   void Play(std::string_view) override {}
 };
 
-// A 64 KB Intel HEX image to burn.
-inline std::string HexImage() {
-  const std::string path = "/tmp/ambrelin-burn-bench.hex";
+// An Intel HEX image to burn, 64 KB unless said otherwise.
+inline std::string HexImage(unsigned size = 0x10000, const std::string& path = "/tmp/ambrelin-burn-bench.hex") {
   std::ofstream out(path);
   char line[64];
-  for (unsigned at = 0; at < 0x10000; at += 16) {
+  for (unsigned at = 0; at < size; at += 16) {
     unsigned sum = 16 + (at >> 8) + (at & 0xFF);
     std::snprintf(line, sizeof line, ":10%04X00", at);
     out << line;

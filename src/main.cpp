@@ -4,6 +4,7 @@
 
 #include "app/QtDialogs.h"
 #include "app/QtPlatform.h"
+#include "app/StationFormControls.h"
 #include "app/Windows.h"
 #include "link/ComPort.h"
 #include "link/QtSerialPort.h"
@@ -23,7 +24,8 @@ void AnswerHelpOrVersion(int& argc, char** argv) {
       "HDMI register dumps and memory batches.");
   const QCommandLineOption help({"h", "help"}, "Print this help and exit.");
   const QCommandLineOption version({"v", "version"}, "Print the version and exit.");
-  parser.addOptions({help, version});
+  const QCommandLineOption station("station", "Open the production station window too.");
+  parser.addOptions({help, version, station});
   parser.parse(QCoreApplication::arguments());
   if (parser.isSet(help)) parser.showHelp();
   if (parser.isSet(version)) parser.showVersion();
@@ -50,6 +52,10 @@ int main(int argc, char** argv) {
 
   RegisterWindows(controls, app);
   StartUp(app);
-  KeepBurnerInFront(controls);
+  // A station operator works in the station; everyone else at the burner.
+  if (QApplication::arguments().contains("--station"))
+    controls.SetVisible(StationFormControls::StationForm, true);
+  else
+    KeepBurnerInFront(controls);
   return QApplication::exec();
 }

@@ -8,12 +8,21 @@
 #include "app/Platform.h"
 
 struct RecordedDialogs : Dialogs {
-  std::vector<std::string> messages, notices, filters, played;
+  std::vector<std::string> messages, notices, filters, played, questions;
+  // The answers to the next questions, in turn; No once they run out.
+  std::vector<bool> answers;
   // What a status line would show now.
   std::string statusLine;
   // What the user picks in the next open-file dialogs, in turn; cancels once they run out.
   std::vector<std::string> picks;
   void MessageBox(std::string_view text) override { messages.emplace_back(text); }
+  bool Confirm(std::string_view text) override {
+    questions.emplace_back(text);
+    if (answers.empty()) return false;
+    const bool yes = answers.front();
+    answers.erase(answers.begin());
+    return yes;
+  }
   void Notice(std::string_view text) override {
     notices.emplace_back(text);
     statusLine = text;

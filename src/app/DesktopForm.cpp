@@ -12,6 +12,7 @@
 #include "app/Desktop.h"
 #include "app/DesktopFormControls.h"
 #include "app/InfoFormControls.h"
+#include "app/StationFormControls.h"
 #include "app/Widgets.h"
 #include "batch/BatchPage.h"
 #include "burner/BurnDesktopTwins.h"
@@ -247,6 +248,9 @@ QWidget* NewToolPage(Ambrelin& app) {
   QPushButton* charBorn = NewButton(C::ToolButtonCharBorn);
   OnClick(charBorn, [&app] { Show(app, CharBornFormControls::CharBornForm); });
   column->addWidget(charBorn);
+  QPushButton* station = NewButton(StationFormControls::ToolButtonStation);
+  OnClick(station, [&app] { Show(app, StationFormControls::StationForm); });
+  column->addWidget(station);
   column->addStretch();
   return page;
 }
@@ -341,8 +345,11 @@ void ToggleDesktopForm(QWidget* form) {
 }
 
 void Shutdown(Ambrelin& app) {
-  for (QWidget* window : QApplication::topLevelWidgets())
+  for (QWidget* window : QApplication::topLevelWidgets()) {
     for (auto* tray : window->findChildren<QSystemTrayIcon*>()) tray->hide();
+    // The station stops its fixtures and waits for their last log lines.
+    if (window->objectName() == Qs(StationFormControls::StationForm.window)) window->close();
+  }
   DesktopForm_Unload(app);
   app.endProgram();
 }

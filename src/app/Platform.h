@@ -85,6 +85,9 @@ struct Dialogs {
   virtual ~Dialogs() = default;
   // Modal message with an OK button.
   virtual void MessageBox(std::string_view text) = 0;
+  // Modal question with Yes and No; true for Yes. Where no one can answer,
+  // the answer is No.
+  virtual bool Confirm(std::string_view) { return false; }
   // A passing remark that must not stop the user (a status line).
   virtual void Notice(std::string_view text) = 0;
   // Clears the remark `text` if it is still the one shown.

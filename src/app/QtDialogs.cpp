@@ -20,6 +20,12 @@ void QtDialogs::MessageBox(std::string_view text) {
   box.exec();
 }
 
+bool QtDialogs::Confirm(std::string_view text) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Vell"), Qs(text), QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 void QtDialogs::Notice(std::string_view text) {
   shown = text;
   if (showNotice)

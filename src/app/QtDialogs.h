@@ -14,6 +14,7 @@ struct QtDialogs : Dialogs {
   // The notice last shown there, until it is taken back.
   std::string shown;
   void MessageBox(std::string_view text) override;
+  bool Confirm(std::string_view text) override;
   void Notice(std::string_view text) override;
   void TakeBackNotice(std::string_view text) override;
   std::optional<std::string> OpenFile(std::string_view filter) override;

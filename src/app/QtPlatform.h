@@ -36,6 +36,8 @@ bool AppendLine(const std::string& path, std::string_view line);
 // Whether AppendLine could write to the file now; creates it when missing.
 bool CanAppend(const std::string& path);
 std::string HostName();
+// The file's SHA-256 in lower-case hex; empty when it cannot be read.
+std::string FileSha256(const std::string& path);
 // The production log's record of a target a burn is done with, as the
 // windows and the command line both write it: now, this machine, the port as
 // named and its adapter, and the SHA-256 of the image file named.
@@ -44,5 +46,3 @@ ProductionRecord BurnRecord(const BurnOutcome&, const std::string& port, const s
 // A DSP download's record, the same head: its result is the caller's to fill.
 DownloadRecord DspDownloadRecord(const std::string& image, const std::string& port, const std::string& adapter,
                                  const ProductionWho& = {});
-// A file's SHA-256 in lower-case hex; empty when it cannot be read.
-std::string FileSha256(const std::string& path);

@@ -12,6 +12,8 @@
 #include "app/InfoFormControls.h"
 #include "app/Language.h"
 #include "app/QtPlatform.h"
+#include "app/StationForm.h"
+#include "app/StationFormControls.h"
 #include "burner/BurnPage.h"
 #include "burner/ProductionLog.h"
 #include "app/Widgets.h"
@@ -31,6 +33,7 @@ void RegisterWindows(QtControls& controls, Ambrelin& app) {
   controls.Register(DecoderFormControls::DecoderForm.window, [&app] { return NewDecoderForm(app); });
   controls.Register(HdmiFormControls::HdmiForm.window, [&app] { return NewHdmiForm(app); });
   controls.Register(CharBornFormControls::CharBornForm.window, [&app] { return NewCharBornForm(app); });
+  controls.Register(StationFormControls::StationForm.window, [&app] { return NewStationForm(app, CliBesideProgram()); });
 }
 
 void StartUp(Ambrelin& app) {

@@ -193,8 +193,9 @@ bool Stopped(const Ambrelin& a) { return !a.link.ReplyWanted; }
 BurnOutcome End(Burning& b, BurnEnd end) {
   b.outcome.end = end;
   // A verified target has been recorded already; an end before any unit, or
-  // while no further unit answered, is no unit's.
-  if (b.open) Record(b, end);
+  // while no further unit answered, is no unit's, and so is a stop before
+  // any unit answered.
+  if (b.open && !(end == BurnEnd::Stopped && !b.outcome.identified)) Record(b, end);
   for (const EndText& e : EndTexts) {
     if (e.end != end) continue;
     if (!e.text.main.empty()) ShowBurnState(b.a, e.text, end == BurnEnd::Finished ? Black : Red);

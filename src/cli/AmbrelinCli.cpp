@@ -77,7 +77,7 @@ const std::vector<VerbSpec> Verbs{
       {"log", "FILE", "append a JSON line per unit to this production log", ""},
       OperatorOption, OrderOption, StationOption,
       LangOption, JsonOption, QuietOption, VerboseOption,
-      {"machine", "", "JSON lines of progress and summary, for a gang's parent", ""}},
+      {"machine", "", "JSON lines of progress, of each unit and of the summary, for a gang or the station window", ""}},
      Burn},
     {"identify", "ask each fixture's unit for its chip, nothing written", "",
      "Asks the boot program of the unit on each port for its chip with the identify request alone (nothing is "

@@ -247,9 +247,13 @@ int Burn(Parsed& p) {
     return reporter.PortFailed(session);
   }
   bool logFailed = false;
-  if (!log.empty()) {
-    a.targetBurned = [&session, &a, &logFailed, log, who](const BurnOutcome& o) {
-      if (AppendLine(log, ProductionLogLine(BurnRecord(o, session.portText, session.Adapter(), who)))) return;
+  const bool machine = reporter.mode == Reporter::Mode::Machine;
+  if (!log.empty() || machine) {
+    a.targetBurned = [&session, &a, &logFailed, log, who, machine](const BurnOutcome& o) {
+      const std::string line = ProductionLogLine(BurnRecord(o, session.portText, session.Adapter(), who));
+      // The parent (a gang, the station window) hears of every unit as it ends.
+      if (machine) std::cout << "{\"unit\":" << line << "}" << std::endl;
+      if (log.empty() || AppendLine(log, line)) return;
       std::cerr << "cannot write the production log " << log << '\n';
       logFailed = true;
       // Units that would go unrecorded are not burned: the run stops as Ctrl-C would stop it.

@@ -104,7 +104,7 @@ int GangBurn(Parsed& p) {
         if (o.contains("what")) {
           unit->summary = o;
           unit->status = Text(o, "result");
-        } else {
+        } else if (o.contains("phase")) {
           const std::string status = StatusOf(o);
           if (!live && !quiet && Text(o, "phase") != unit->status.substr(0, unit->status.find(' ')))
             std::cout << "burn " << unit->port << ": " << Text(o, "phase") << std::endl;

@@ -1,0 +1,325 @@
+// The production station offscreen: its tiles read from machine lines, its
+// settings, and the window driving real ambrelin-cli processes against
+// simulated units on pseudo-terminals.
+#include <QAbstractButton>
+#include <QtTest>
+#include <csignal>
+
+#include "Fakes.h"
+#include "app/QtControls.h"
+#include "app/Station.h"
+#include "app/StationForm.h"
+#include "app/StationFormControls.h"
+#include "app/Widgets.h"
+#include "app/Windows.h"
+#include "e2e/RunCli.h"
+#include "sim/VirtualLink.h"
+
+namespace S = StationFormControls;
+
+namespace {
+
+// The station of one program, its fixtures run by the ambrelin-cli built beside the tests.
+struct StationRig {
+  QtControls controls;
+  VirtualLink link;
+  RecordedDialogs dialogs;
+  MapSettings settings;
+  Ambrelin app{controls, link.port, link.pump, dialogs, settings, QDir::tempPath().toStdString(), [] {}};
+
+  StationRig() {
+    RegisterWindows(controls, app);
+    controls.Register(S::StationForm.window, [this] { return NewStationForm(app, AMBRELIN_CLI); });
+  }
+  template <typename W>
+  W* Get(Control c) {
+    auto* widget = qobject_cast<W*>(controls.Find(c));
+    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
+    return widget;
+  }
+  QWidget* Tile(int n) { return controls.Window(S::StationForm.window)->findChild<QWidget*>(QString("StationTile%1").arg(n)); }
+  template <typename W>
+  W* InTile(int n, Control c) {
+    return Tile(n)->findChild<W*>(Qs(c.name));
+  }
+  QString State(int n) { return InTile<QLabel>(n, S::TileLabelState)->text(); }
+  QColor Colour(int n) { return InTile<QLabel>(n, S::TileLabelState)->palette().color(QPalette::Window); }
+  bool Running(int n) { return InTile<QPushButton>(n, S::TileButtonStart)->text() == "停止"; }
+};
+
+void Type(QLineEdit* edit, const QString& text) {
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+TileView Fed(std::initializer_list<const char*> lines, TileView t = {}) {
+  for (const char* line : lines) TileLine(t, line);
+  return t;
+}
+
+constexpr const char* Searching = R"({"phase":"searching","done":0,"address":"0x0000","errors":0})";
+constexpr const char* Programming = R"({"phase":"programming","done":0.5,"address":"0x8000","errors":2})";
+constexpr const char* Verified =
+    R"({"unit":{"time":"2026-12-07T09:30:12+01:00","port":"/dev/ttyUSB0","chip_id":"0x0003","chip":"Philips P89V51RD","result":"verified","verify_sum":"0x0F16","errors":2}})";
+constexpr const char* Lost =
+    R"({"unit":{"time":"2026-12-07T09:31:40+01:00","port":"/dev/ttyUSB0","chip_id":"0x0003","chip":"Philips P89V51RD","result":"port lost","errors":0}})";
+
+}  // namespace
+
+class StationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void tileFollowsItsProcess() {
+    TileView t;
+    TileStarted(t);
+    t = Fed({Searching}, t);
+    QCOMPARE(t.state, TileState::NoUnit);
+    t = Fed({Programming}, t);
+    QCOMPARE(t.state, TileState::Burning);
+    QCOMPARE(t.percent, 50);
+    QCOMPARE(t.errors, 2);
+    t = Fed({Verified, Searching}, t);
+    // The good unit stays green while the next is searched for.
+    QCOMPARE(t.state, TileState::Good);
+    QCOMPARE(t.chip, "0x0003 Philips P89V51RD");
+    QCOMPARE(t.verifySum, "0x0F16");
+    QCOMPARE(t.lastUnit, "09:30:12");
+    t = Fed({Programming, Lost, R"({"what":"burn /dev/ttyUSB0","result":"port lost","exit":7})"}, t);
+    QCOMPARE(t.state, TileState::Failed);
+    QCOMPARE(t.verifySum, "");
+    QCOMPARE(std::pair(t.good, t.failed), std::pair(1, 1));
+    TileEnded(t, false);
+    QVERIFY(!t.running);
+    QCOMPARE(t.state, TileState::Failed);
+
+    // Runs that touched no unit end as their summary says.
+    TileStarted(t);
+    t = Fed({Searching, R"({"what":"burn P","result":"stopped","exit":130})"}, t);
+    TileEnded(t, false);
+    QCOMPARE(t.state, TileState::Idle);
+    // The record of a search nothing answered is no unit's.
+    TileStarted(t);
+    t = Fed({Searching, R"({"unit":{"time":"2026-12-07T09:40:00+01:00","result":"stopped","errors":0}})",
+             R"({"what":"burn P","result":"stopped","exit":130})"}, t);
+    QCOMPARE(t.state, TileState::Idle);
+    QCOMPARE(t.lastUnit, "09:31:40");
+    TileStarted(t);
+    t = Fed({R"({"what":"burn P","result":"cannot open","exit":2})"}, t);
+    QCOMPARE(t.state, TileState::Failed);
+    QCOMPARE(std::pair(t.good, t.failed), std::pair(1, 1));
+    TileStarted(t);
+    t = Fed({Searching, R"({"what":"burn P","result":"not found","exit":3})"}, t);
+    QCOMPARE(t.state, TileState::NoUnit);
+    // A process that dies says nothing of its unit: the tile is not left green.
+    TileStarted(t);
+    t = Fed({Programming, "garbage", R"({"what":)"}, t);
+    TileEnded(t, true);
+    QCOMPARE(t.state, TileState::Failed);
+    TileStarted(t);
+    TileEnded(t, false);
+    QCOMPARE(t.state, TileState::Failed);
+    QCOMPARE(t.phase, "ended without a summary");
+    // Stopped before it took the signal as its stop: nothing was touched.
+    TileStarted(t);
+    t.stopping = true;
+    TileEnded(t, true);
+    QCOMPARE(t.state, TileState::Idle);
+    TileStarted(t);
+    t = Fed({Programming, Verified}, t);
+    t.stopping = true;
+    TileEnded(t, true);
+    QCOMPARE(t.state, TileState::Failed);
+  }
+
+  void settingsAndCommandLine() {
+    MapSettings settings;
+    StationSetup setup;
+    setup.fixtures = {{"COM3 (/dev/ttyUSB0 0403:6001 A5XK3RJP)", "Fixture 1"}, {"/tmp/line2", "二号"}};
+    setup.image = "/line/panel.hex";
+    setup.log = "/line/production.log";
+    setup.expect = "0x0F16";
+    setup.operatorName = "Li Wei";
+    setup.order = "WO-17";
+    setup.station = "line-3";
+    setup.target = 4;
+    setup.fill00 = setup.autoRepeat = setup.locked = true;
+    SaveStation(settings, setup);
+    const StationSetup back = LoadStation(settings);
+    QCOMPARE(back.fixtures.size(), size_t{2});
+    QCOMPARE(back.fixtures[1].name, "二号");
+    QCOMPARE(back.fixtures[0].port, setup.fixtures[0].port);
+    QCOMPARE(std::tie(back.image, back.log, back.expect, back.operatorName, back.order, back.station),
+             std::tie(setup.image, setup.log, setup.expect, setup.operatorName, setup.order, setup.station));
+    QCOMPARE(back.target, 4);
+    QVERIFY(back.fill00 && back.autoRepeat && back.locked);
+    QCOMPARE(LoadStation(*std::make_unique<MapSettings>()).target, 1);
+
+    QCOMPARE(PortOfEntry(setup.fixtures[0].port), "/dev/ttyUSB0");
+    QCOMPARE(PortOfEntry("COM9 (/tmp/ambrelin-com)"), "/tmp/ambrelin-com");
+    QCOMPARE(PortOfEntry("/tmp/line2"), "/tmp/line2");
+    QCOMPARE(ChildArguments(setup, setup.fixtures[0]),
+             (std::vector<std::string>{"burn", "--machine", "--port", "/dev/ttyUSB0", "--target", "4", "--fill", "00",
+                                       "--auto", "--log", "/line/production.log", "--expect", "0x0F16", "--operator",
+                                       "Li Wei", "--order", "WO-17", "--station", "line-3", "--", "/line/panel.hex"}));
+    StationSetup script;
+    script.image = "/line/two.bat";
+    // A script names its own targets.
+    QCOMPARE(ChildArguments(script, {"/tmp/line2", ""}),
+             (std::vector<std::string>{"burn", "--machine", "--port", "/tmp/line2", "--fill", "ff", "--", "/line/two.bat"}));
+    QVERIFY(ChecksumMatches("", 0x0F16) && ChecksumMatches("0x0f16", 0x0F16) && ChecksumMatches("F16", 0x0F16));
+    QVERIFY(!ChecksumMatches("0x0F17", 0x0F16) && !ChecksumMatches("0F16z", 0x0F16));
+  }
+
+  void imageShownAsTheBurnPageShowsIt() {
+    StationRig rig;
+    rig.controls.SetVisible(S::StationForm, true);
+    Type(rig.Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
+    QCOMPARE(rig.Get<QLabel>(S::StationLabelCodeSum)->text(), "校验: 0xF16");
+    QCOMPARE(rig.Get<QLabel>(S::StationLabelSha256)->text(),
+             "SHA-256: 9f1fdeca1859b4a7aab94bc56df3eafe3762812dcd5ea77dbf42a90c11ed9ca6");
+    const QString ffSum = rig.Get<QLabel>(S::StationLabelCodeSum)->text();
+    Click(rig.Get<QRadioButton>(S::StationOptionFull0x00));
+    QVERIFY(rig.Get<QLabel>(S::StationLabelCodeSum)->text() != ffSum);
+    Type(rig.Get<QLineEdit>(S::StationTextExpect), "0x1234");
+    QCOMPARE(rig.Get<QLabel>(S::StationLabelCodeSum)->palette().color(QPalette::WindowText), QColor(0xC62828));
+    QCOMPARE(rig.settings.Get("Station", "Expect"), "0x1234");
+    QCOMPARE(rig.settings.Get("Station", "Fill"), "00");
+  }
+
+  void lockLeavesOnlyStartAndStop() {
+    StationRig rig;
+    rig.link.port.present = {{3, "/dev/ttyFake3"}};
+    rig.link.port.identities = {{3, "0403:6001 A5XK3RJP"}};
+    StartUp(rig.app);
+    Click(rig.Get<QPushButton>(S::ToolButtonStation));
+    QVERIFY(rig.controls.Visible(S::StationForm));
+    Click(rig.Get<QPushButton>(S::StationButtonAddFixture));
+    auto* port = rig.InTile<DropDownCombo>(1, S::TileSelectPort);
+    port->showPopup();
+    port->hidePopup();
+    QCOMPARE(port->count(), 1);
+    port->setCurrentIndex(0);
+    QCOMPARE(rig.InTile<QLabel>(1, S::TileLabelAdapter)->text(), "0403:6001 A5XK3RJP");
+    QCOMPARE(rig.settings.Get("Station", "Port1"), "COM3 (/dev/ttyFake3 0403:6001 A5XK3RJP)");
+    QCOMPARE(rig.settings.Get("Station", "Name1"), "Fixture 1");
+
+    QLineEdit* file = rig.Get<QLineEdit>(S::StationTextFileName);
+    Type(file, "/line/a.hex");
+    Click(rig.Get<QPushButton>(S::StationButtonLock));
+    QCOMPARE(rig.settings.Get("Station", "Locked"), "1");
+    QTest::keyClicks(file, "x");
+    Click(rig.Get<QPushButton>(S::StationButtonAddFixture));
+    QCOMPARE(file->text(), "/line/a.hex");
+    QVERIFY(!rig.Tile(2));
+    QVERIFY(!rig.InTile<QLineEdit>(1, S::TileTextName)->isEnabled());
+    QVERIFY(!rig.InTile<QPushButton>(1, S::TileButtonRemove)->isEnabled());
+    QVERIFY(rig.Get<QPushButton>(S::StationButtonStartAll)->isEnabled());
+    QVERIFY(rig.InTile<QPushButton>(1, S::TileButtonStart)->isEnabled());
+
+    // Unlocking takes a yes.
+    rig.dialogs.answers = {false};
+    Click(rig.Get<QPushButton>(S::StationButtonLock));
+    QCOMPARE(rig.dialogs.questions.size(), size_t{1});
+    QVERIFY(!file->isEnabled());
+    rig.dialogs.answers = {true};
+    Click(rig.Get<QPushButton>(S::StationButtonLock));
+    QVERIFY(file->isEnabled());
+    QCOMPARE(rig.settings.Get("Station", "Locked"), "0");
+    // A new window finds what the last one kept.
+    QCOMPARE(LoadStation(rig.settings).image, "/line/a.hex");
+    Click(rig.InTile<QPushButton>(1, S::TileButtonRemove));
+    QCOMPARE(rig.settings.Get("Station", "Fixtures"), "0");
+  }
+
+  void fourFixtures() {
+    UnitProcess good1({"--no-wire", "--quiet"}), good2({"--no-wire", "--quiet"}), silent({"--silent", "--quiet"});
+    // Slow enough that it is pulled while it is being programmed.
+    UnitProcess pulled({"--no-wire", "--quiet", "--delay", "0.003"});
+    const std::string log = ::testing::TempDir() + "station-" + std::to_string(getpid()) + ".log";
+    std::remove(log.c_str());
+    StationRig rig;
+    rig.controls.SetVisible(S::StationForm, true);
+    const std::string ports[] = {good1.device, silent.device, pulled.device, good2.device};
+    for (int n = 1; n <= 4; ++n) {
+      Click(rig.Get<QPushButton>(S::StationButtonAddFixture));
+      rig.InTile<QComboBox>(n, S::TileSelectPort)->setEditText(Qs(ports[n - 1]));
+    }
+    Type(rig.Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
+    Type(rig.Get<QLineEdit>(S::StationTextLog), Qs(log));
+    Click(rig.Get<QPushButton>(S::StationButtonLock));
+    Click(rig.Get<QPushButton>(S::StationButtonStartAll));
+    QVERIFY(!rig.Get<QLineEdit>(S::StationTextFileName)->isEnabled());
+
+    QTRY_COMPARE_WITH_TIMEOUT(rig.State(3), "烧录中", 10000);
+    kill(pulled.pid, SIGKILL);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.State(3), "失败", 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.State(1) == "正确" && rig.State(4) == "正确", 10000);
+    QCOMPARE(rig.Colour(1), QColor(0x2E7D32));
+    QCOMPARE(rig.Colour(3), QColor(0xC62828));
+    QCOMPARE(rig.InTile<QLabel>(1, S::TileLabelVerify)->text(), "校验: 0x0F16");
+    QCOMPARE(rig.InTile<QLabel>(1, S::TileLabelCount)->text(), "良品: 1  不良: 0");
+    QCOMPARE(rig.InTile<QLabel>(3, S::TileLabelCount)->text(), "良品: 0  不良: 1");
+    QCOMPARE(rig.State(2), "无目标");
+    QVERIFY(rig.Running(2));
+
+    Click(rig.Get<QPushButton>(S::StationButtonStopAll));
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.Running(1) && !rig.Running(2) && !rig.Running(3) && !rig.Running(4), 10000);
+    QCOMPARE(rig.State(2), "空闲");
+    QVERIFY(rig.Get<QLineEdit>(S::StationTextFileName)->isEnabled() == false);  // still locked
+
+    // One line per unit, each true of its port; the silent fixture, stopped
+    // before any unit answered, has none.
+    const auto lines = Lines(Slurp(log));
+    QCOMPARE(lines.size(), size_t{3});
+    std::map<std::string, std::string> results;
+    for (const std::string& line : lines) {
+      const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+      results[o.value("port").toString().toStdString()] = o.value("result").toString().toStdString();
+      if (o.value("result") == "verified") QCOMPARE(o.value("verify_sum"), o.value("image_checksum"));
+      QVERIFY(o.contains("chip_id"));
+    }
+    QCOMPARE(results, (std::map<std::string, std::string>{
+                          {good1.device, "verified"}, {good2.device, "verified"}, {pulled.device, "port lost"}}));
+
+    // The fixture check asks each unit for its chip and writes nothing.
+    Click(rig.Get<QPushButton>(S::StationButtonCheck));
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.Running(1) && !rig.Running(2) && !rig.Running(4), 10000);
+    QCOMPARE(rig.InTile<QLabel>(1, S::TileLabelChip)->text(), rig.InTile<QLabel>(4, S::TileLabelChip)->text());
+    QVERIFY(rig.InTile<QLabel>(1, S::TileLabelChip)->text().contains("0x0003"));
+    QCOMPARE(rig.State(1), "空闲");
+    QCOMPARE(rig.State(2), "无目标");
+    QCOMPARE(rig.State(3), "失败");
+    QCOMPARE(Lines(Slurp(log)).size(), size_t{3});
+  }
+
+  void closingStopsTheFixtures() {
+    UnitProcess silent({"--silent", "--quiet"});
+    StationRig rig;
+    rig.controls.SetVisible(S::StationForm, true);
+    Click(rig.Get<QPushButton>(S::StationButtonAddFixture));
+    rig.InTile<QComboBox>(1, S::TileSelectPort)->setEditText(Qs(silent.device));
+    Type(rig.Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
+    Click(rig.InTile<QPushButton>(1, S::TileButtonStart));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.InTile<QLabel>(1, S::TileLabelPhase)->text(), "searching", 10000);
+    rig.controls.Window(S::StationForm.window)->close();
+    QVERIFY(!rig.Running(1));
+    QCOMPARE(rig.InTile<QLabel>(1, S::TileLabelPhase)->text(), "stopped");
+
+    // A window that goes while a fixture runs takes its process with it.
+    auto gone = std::make_unique<StationRig>();
+    gone->controls.SetVisible(S::StationForm, true);
+    Click(gone->Get<QPushButton>(S::StationButtonAddFixture));
+    gone->InTile<QComboBox>(1, S::TileSelectPort)->setEditText(Qs(silent.device));
+    Type(gone->Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
+    Click(gone->InTile<QPushButton>(1, S::TileButtonStart));
+    QTRY_COMPARE_WITH_TIMEOUT(gone->InTile<QLabel>(1, S::TileLabelPhase)->text(), "searching", 10000);
+    gone.reset();
+  }
+};
+
+QTEST_MAIN(StationTest)
+#include "StationTest.moc"
