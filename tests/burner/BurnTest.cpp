@@ -372,6 +372,9 @@ TEST_F(Burn, RefusalsBeforeSendingAnything) {
   const std::string good = HexImage("good.hex", Pattern(0x100, 8));
   HexImage("one.hex", Pattern(0x100, 9));
   WriteFile("empty.hex", "");
+  const std::string dir = ::testing::TempDir();
+  const auto file = [&](std::string path) { return [&, path] { c.SetText(Main::UpdateTextFileName, path); }; };
+  const auto script = [&](std::string name, std::string text) { return file(WriteFile(name, text)); };
   const struct {
     std::function<void()> setup;
     BurnEnd end;
@@ -382,25 +385,17 @@ TEST_F(Burn, RefusalsBeforeSendingAnything) {
       {[&] { c.SetText(Main::UpdateTextTrig, "100"); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
       {[&] { c.SetText(Main::UpdateTextTrig, "5G"); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
       {[&] { c.SetText(Main::UpdateTextTrig, " "); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("bad.bat", "7 one.hex\r\n")); }, BurnEnd::NoTarget,
-       "设置: 没选择目标", "BatFile时, 出错 ! 行 1: 目标ID出错"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("id.bat", "1 one.hex\r\n\r\n")); }, BurnEnd::NoTarget,
-       "设置: 没选择目标", "BatFile时, 出错 ! 行 2: 目标ID出错"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("missing.bat", "1 one.hex\r\n2 absent.hex\r\n")); },
-       BurnEnd::LoadFailed, "设置: 文件调入出错",
-       "BatFile时, 出错 ! 行 2, " + ::testing::TempDir() + "absent.hex: LoadCode_HexFile时, 出错 !"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("empty.bat", "1 one.hex\r\n2 empty.hex\r\n")); },
-       BurnEnd::LoadFailed, "设置: 文件调入出错",
-       "BatFile时, 出错 ! 行 2, " + ::testing::TempDir() + "empty.hex: LoadCode_HexFile时, 出错 ! 文件无数据"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("kind.bat", "1 one.hex\r\n2 notes.txt\r\n")); },
-       BurnEnd::LoadFailed, "设置: 文件调入出错",
-       "BatFile时, 出错 ! 行 2: 不是Hex, Tot或Bin文件 " + ::testing::TempDir() + "notes.txt"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("nothing.bat", "")); }, BurnEnd::LoadFailed,
-       "设置: 文件调入出错", "BatFile时, 出错 ! 文件无数据"},
-      {[&] { c.SetText(Main::UpdateTextFileName, ::testing::TempDir() + "empty.hex"); }, BurnEnd::LoadFailed,
-       "设置: 文件调入出错", "LoadCode_HexFile时, 出错 ! 文件无数据"},
-      {[&] { c.SetText(Main::UpdateTextFileName, ""); }, BurnEnd::LoadFailed, "设置: 文件调入出错",
-       "LoadCode_Include, 出错 ! 文件无数据"},
+      {script("bad.bat", "7 one.hex\r\n"), BurnEnd::NoTarget, "设置: 没选择目标", "BatFile时, 出错 ! 行 1: 目标ID出错"},
+      {script("id.bat", "1 one.hex\r\n\r\n"), BurnEnd::NoTarget, "设置: 没选择目标", "BatFile时, 出错 ! 行 2: 目标ID出错"},
+      {script("missing.bat", "1 one.hex\r\n2 absent.hex\r\n"), BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2, " + dir + "absent.hex: LoadCode_HexFile时, 出错 !"},
+      {script("empty.bat", "1 one.hex\r\n2 empty.hex\r\n"), BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2, " + dir + "empty.hex: LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {script("kind.bat", "1 one.hex\r\n2 notes.txt\r\n"), BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2: 不是Hex, Tot或Bin文件 " + dir + "notes.txt"},
+      {script("nothing.bat", ""), BurnEnd::LoadFailed, "设置: 文件调入出错", "BatFile时, 出错 ! 文件无数据"},
+      {file(dir + "empty.hex"), BurnEnd::LoadFailed, "设置: 文件调入出错", "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {file(""), BurnEnd::LoadFailed, "设置: 文件调入出错", "LoadCode_Include, 出错 ! 文件无数据"},
       {[&] { a.logReady = [] { return false; }; }, BurnEnd::LogFailed, "设置: 生产记录写不进", ""},
       {[&] { port.Close(); }, BurnEnd::PortClosed, "设置: 没有打开串口", ""},
   };
