@@ -238,6 +238,7 @@ TEST_F(Image, HexToTotWritesBesideTheNamedFile) {
 
 TEST_F(Image, TextPairsPerLineWithTheBinCopyBeside) {
   WriteFile("pairs.Bin", std::string(1000, 'x'));
+  a.code.Buffer[8] = 0x77;
   LoadCode_TxtFile(a, WriteFile("pairs.txt", "  12 34 5  \r\n0x12,0x34\nab\rCD ef"), 0x00, 0, 65535);
   const Bytes expected{0x12, 0x34, 0x01, 0x20, 0x34, 0xAB, 0xCD, 0xEF};
   EXPECT_EQ(Bytes(a.code.Buffer.begin(), a.code.Buffer.begin() + 9), (Bytes{0x12, 0x34, 0x01, 0x20, 0x34, 0xAB, 0xCD, 0xEF, 0x00}));
