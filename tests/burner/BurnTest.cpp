@@ -166,8 +166,8 @@ TEST_F(Burn, ErrorLimitsPerPhase) {
 
 TEST_F(Burn, ShortAndForeignRepliesAndAWrongSum) {
   ReadyToBurn(0x0101, HexImage("foreign.hex", Pattern(0x1000, 4)));
-  // Foreign answers are shown but not counted; a short identify answer, or
-  // one to another address, is no chip ID.
+  // Foreign answers are shown but not counted; a short identify answer, one
+  // to another address or one that is no boot answer, is no chip ID.
   boot.foreign[BootErase] = 150;
   boot.foreign[BootChecksum] = 3;
   std::vector<std::string> seen;
@@ -175,8 +175,13 @@ TEST_F(Burn, ShortAndForeignRepliesAndAWrongSum) {
     if (ctl.name != Main::UpdateLabelBurnState.name || ctl.window != "DesktopForm") return;
     seen.emplace_back(text);
     if (text != "检测: 寻找目标" || seen.size() != 1) return;
-    At(Now(), [this] { ReceiveEvent(a.link, BuildFrame({UnitReplyType, 0x05, a.link.TxSequence, {0x00, BootIdentify, 0x01, 0x02}})); });
-    At(Now() + 0.001, [this] { ReceiveEvent(a.link, BuildFrame({UnitReplyType, HostAddress, a.link.TxSequence, {0x00, BootIdentify}})); });
+    const std::pair<uint8_t, Bytes> odd[] = {{0x05, {0x00, BootIdentify, 0x01, 0x02}},
+                                             {HostAddress, {0x05, BootIdentify, 0x01, 0x02}},
+                                             {HostAddress, {0x00, BootIdentify}}};
+    for (int k = 0; k < 3; ++k)
+      At(Now() + k * 0.001, [this, odd = odd[k]] {
+        ReceiveEvent(a.link, BuildFrame({UnitReplyType, odd.first, a.link.TxSequence, odd.second}));
+      });
   };
   BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
   EXPECT_EQ(std::make_tuple(outcome.end, outcome.errors, outcome.chipId), std::make_tuple(BurnEnd::Finished, 0, 0x0101));

@@ -195,7 +195,7 @@ TEST(HexReference, LoaderAgreesWithAnIndependentReader) {
   }
 }
 
-TEST_F(Image, TotRoundTripRestoresImageLengthAndChecksum) {
+TEST_F(Image, TotRoundTripAndTheToolThatWritesBesideTheHex) {
   EXPECT_EQ(std::make_tuple(TotWriteByte(0x53), TotWriteByte(0x00), TotWriteByte(0x30), TotWriteByte(0xAC)),
             std::make_tuple(0x8A, 0xFF, 0xDF, 0x53));
   for (int b = 0; b < 256; ++b) ASSERT_EQ(TotReadByte(TotWriteByte(static_cast<uint8_t>(b))), b);
@@ -225,9 +225,8 @@ TEST_F(Image, TotRoundTripRestoresImageLengthAndChecksum) {
   EXPECT_TRUE(LoadCode_TotFile(a, WriteFile("short.Tot", std::string(1, '\x8A')), 0xFF, 0, 65535));
   EXPECT_EQ(std::make_tuple(a.code.Buffer[0], a.code.Buffer[1], a.code.Length), std::make_tuple(0x53, 0xFF, 0));
   EXPECT_TRUE(t.dialogs.messages.empty());
-}
 
-TEST_F(Image, HexToTotWritesBesideTheNamedFile) {
+  // The tool button writes a Tot beside the hex file named on the page.
   for (const std::string& name : {std::string("a.h"), std::string("/proc/none/x.hex"), ::testing::TempDir() + "tool.hex"}) {
     c.SetText(Main::UpdateTextFileName, name);
     EXPECT_EQ(ToolButtonHex2Tot_Click(a), name.ends_with("tool.hex")) << name;
