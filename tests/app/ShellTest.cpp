@@ -74,10 +74,10 @@ TEST_F(Shell, CaptionsAndHelpAgreeWithTheTranscription) {
   EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{englishHelp});
 
   // A chosen target keeps its text in either language.
-  c.SetEntries(Main::UpdateSelectTarget, {"ID = 1", "ID = 2"});
-  c.SetEntries(Burner::UpdateSelectTarget, {"ID = 1", "ID = 2"});
-  c.SetIndex(Main::UpdateSelectTarget, 0);
-  c.SetIndex(Burner::UpdateSelectTarget, 0);
+  for (Control list : {Main::UpdateSelectTarget, Burner::UpdateSelectTarget}) {
+    c.SetEntries(list, {"ID = 1", "ID = 2"});
+    c.SetIndex(list, 0);
+  }
   DesktopButtonSelectLanguage_Click(a);
   EXPECT_EQ(c.Text(Burner::UpdateSelectTarget), "ID = 1");
   EXPECT_EQ(ReplaceAll("a-a", "a", "aa"), "aa-aa") << "a word is not looked for inside its own replacement";

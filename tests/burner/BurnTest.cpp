@@ -83,11 +83,8 @@ TEST_F(Burn, FullImageOnA128ByteBlockChip) {
   When(Main::UpdateLabelBurnState, "等待: 准备校验",
        [&] { barAtVerify = std::min(c.Value(Main::UpdateBarBurn), c.Value(Burner::UpdateBarBurn)); });
   const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
-  EXPECT_EQ(outcome.end, BurnEnd::Finished);
-  EXPECT_TRUE(outcome.identified);
-  EXPECT_EQ(outcome.chipId, 0x0003);
-  EXPECT_EQ(outcome.verifySum, outcome.imageChecksum);
-  EXPECT_EQ(outcome.good, 1);
+  EXPECT_EQ(std::make_tuple(outcome.end, outcome.identified, outcome.chipId, outcome.verifySum, outcome.good),
+            std::make_tuple(BurnEnd::Finished, true, 0x0003, outcome.imageChecksum, 1));
   EXPECT_EQ(c.Text(Main::UpdateLabelDevice), "器件: Philips P89V51RD");
   EXPECT_EQ(Requests(BootErase).size(), 512u);
   EXPECT_EQ(Requests(BootWrite).size(), 512u);
@@ -167,17 +164,28 @@ TEST_F(Burn, ErrorLimitsPerPhase) {
   EXPECT_EQ(c.Text(Main::UpdateLabelBurnError), "出错: 100");
 }
 
-TEST_F(Burn, ForeignRepliesAndAWrongSum) {
+TEST_F(Burn, ShortAndForeignRepliesAndAWrongSum) {
   ReadyToBurn(0x0101, HexImage("foreign.hex", Pattern(0x1000, 4)));
-  // Foreign answers are shown but not counted.
+  // Foreign answers are shown but not counted; a short identify answer, one
+  // to another address or one that is no boot answer, is no chip ID.
   boot.foreign[BootErase] = 150;
   boot.foreign[BootChecksum] = 3;
   std::vector<std::string> seen;
   c.textChanged = [&](Control ctl, std::string_view text) {
-    if (ctl.name == Main::UpdateLabelBurnState.name && ctl.window == "DesktopForm") seen.emplace_back(text);
+    if (ctl.name != Main::UpdateLabelBurnState.name || ctl.window != "DesktopForm") return;
+    seen.emplace_back(text);
+    if (text != "检测: 寻找目标" || seen.size() != 1) return;
+    const std::pair<uint8_t, Bytes> odd[] = {{0x05, {0x00, BootIdentify, 0x01, 0x02}},
+                                             {HostAddress, {0x05, BootIdentify, 0x01, 0x02}},
+                                             {HostAddress, {0x00, BootIdentify}}};
+    for (int k = 0; k < 3; ++k)
+      At(Now() + k * 0.001, [this, odd = odd[k]] {
+        ReceiveEvent(a.link, BuildFrame({UnitReplyType, odd.first, a.link.TxSequence, odd.second}));
+      });
   };
   BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
-  EXPECT_EQ(std::make_pair(outcome.end, outcome.errors), std::make_pair(BurnEnd::Finished, 0));
+  EXPECT_EQ(std::make_tuple(outcome.end, outcome.errors, outcome.chipId), std::make_tuple(BurnEnd::Finished, 0, 0x0101));
+  EXPECT_EQ(seen.front(), "检测: 寻找目标");
   EXPECT_NE(std::find(seen.begin(), seen.end(), "删除:通信错0x0"), seen.end());
   EXPECT_NE(std::find(seen.begin(), seen.end(), "校验:通信错0x1000"), seen.end());
 
@@ -220,20 +228,6 @@ TEST_F(Burn, LateAnswersDoNotPutTheBurnOneRequestBehind) {
   EXPECT_EQ(Requests(BootErase).size(), 8u) << "no block erased twice";
   EXPECT_LT(Now(), 3.0) << "no answer waited out";
   EXPECT_TRUE(FlashHoldsImage(1, 0, 0x0FFF));
-}
-
-TEST_F(Burn, AnAnswerThatStraddlesTheSearchWaitIsTakenInTheNextOne) {
-  // A slow unit behind a USB adapter: every answer starts 20 ms after its
-  // request and comes in two pieces 20 ms apart, across the 30 ms wait.
-  ReadyToBurn(0x0003, HexImage("slow.hex", Pattern(0x400, 8)));
-  SimUnit& unit = t.link.unit;
-  unit.replyDelay = 0.02;
-  unit.split = 6;
-  unit.splitGap = 0.02;
-  const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
-  EXPECT_EQ(outcome.end, BurnEnd::Finished);
-  EXPECT_LE(Requests(BootIdentify).size(), 3u) << "found by the second request, and again for programming";
-  EXPECT_TRUE(FlashHoldsImage(1, 0, 0x3FF));
 }
 
 TEST_F(Burn, AnEraseAnswerKeptOverItsWaitNeverCountsForTheWrite) {
@@ -293,19 +287,6 @@ TEST_F(Burn, AutoRepeatBurnsEachFittedUnitOnce) {
   EXPECT_EQ(boot.fitted, 5);
 }
 
-TEST_F(Burn, AShortIdentifyAnswerIsNotTakenForAChipId) {
-  ReadyToBurn(0x0101, HexImage("short.hex", Pattern(0x100, 4)));
-  bool injected = false;
-  When(Main::UpdateLabelBurnState, "检测: 寻找目标", [&] {
-    injected = true;
-    ReceiveEvent(a.link, BuildFrame({UnitReplyType, HostAddress, a.link.TxSequence, {0x00, BootIdentify}}));
-  });
-  const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
-  EXPECT_TRUE(injected);
-  EXPECT_EQ(outcome.chipId, 0x0101);
-  EXPECT_EQ(outcome.end, BurnEnd::Finished);
-}
-
 TEST_F(Burn, ScriptsRunLineAfterLineAndRepeatUntilStopped) {
   ReadyToBurn(0x0101, WriteFile("job.bat", "1 one.hex\r\n2,two.hex\r\n4 three.bin\r\n"));
   const Bytes two = Pattern(0x900, 12);
@@ -345,10 +326,8 @@ TEST_F(Burn, ScriptsRunLineAfterLineAndRepeatUntilStopped) {
   EXPECT_EQ(verified, (std::vector<int>{1, 2, 4, 1}));
   EXPECT_EQ(std::make_pair(boot.nextTargets, boot.restarts), std::make_pair(4, 0)) << "a script never restarts";
   // Not the idle text: the chip may be half programmed.
-  EXPECT_EQ(std::make_pair(State(c), c.Text(Burner::UpdateLabelBurnState)),
-            std::make_pair(std::string("结束: 已停止"), std::string("结束: 已停止")));
-  EXPECT_EQ(std::make_pair(c.At(Main::UpdateLabelBurnState).colour, c.At(Burner::UpdateLabelBurnState).colour),
-            std::make_pair(Red, Red));
+  for (Control label : {Main::UpdateLabelBurnState, Burner::UpdateLabelBurnState})
+    EXPECT_EQ(std::make_pair(c.Text(label), c.At(label).colour), std::make_pair(std::string("结束: 已停止"), Red));
 }
 
 TEST_F(Burn, EndsAroundTheSearches) {
@@ -434,6 +413,9 @@ TEST_F(Burn, RefusalsBeforeSendingAnything) {
   const std::string good = HexImage("good.hex", Pattern(0x100, 8));
   HexImage("one.hex", Pattern(0x100, 9));
   WriteFile("empty.hex", "");
+  const std::string dir = ::testing::TempDir();
+  const auto file = [&](std::string path) { return [&, path] { c.SetText(Main::UpdateTextFileName, path); }; };
+  const auto script = [&](std::string name, std::string text) { return file(WriteFile(name, text)); };
   const struct {
     std::function<void()> setup;
     BurnEnd end;
@@ -444,25 +426,17 @@ TEST_F(Burn, RefusalsBeforeSendingAnything) {
       {[&] { c.SetText(Main::UpdateTextTrig, "100"); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
       {[&] { c.SetText(Main::UpdateTextTrig, "5G"); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
       {[&] { c.SetText(Main::UpdateTextTrig, " "); }, BurnEnd::TrigError, "设置: 预触发出错", ""},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("bad.bat", "7 one.hex\r\n")); }, BurnEnd::NoTarget,
-       "设置: 没选择目标", "BatFile时, 出错 ! 行 1: 目标ID出错"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("id.bat", "1 one.hex\r\n\r\n")); }, BurnEnd::NoTarget,
-       "设置: 没选择目标", "BatFile时, 出错 ! 行 2: 目标ID出错"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("missing.bat", "1 one.hex\r\n2 absent.hex\r\n")); },
-       BurnEnd::LoadFailed, "设置: 文件调入出错",
-       "BatFile时, 出错 ! 行 2, " + ::testing::TempDir() + "absent.hex: LoadCode_HexFile时, 出错 !"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("empty.bat", "1 one.hex\r\n2 empty.hex\r\n")); },
-       BurnEnd::LoadFailed, "设置: 文件调入出错",
-       "BatFile时, 出错 ! 行 2, " + ::testing::TempDir() + "empty.hex: LoadCode_HexFile时, 出错 ! 文件无数据"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("kind.bat", "1 one.hex\r\n2 notes.txt\r\n")); },
-       BurnEnd::LoadFailed, "设置: 文件调入出错",
-       "BatFile时, 出错 ! 行 2: 不是Hex, Tot或Bin文件 " + ::testing::TempDir() + "notes.txt"},
-      {[&] { c.SetText(Main::UpdateTextFileName, WriteFile("nothing.bat", "")); }, BurnEnd::LoadFailed,
-       "设置: 文件调入出错", "BatFile时, 出错 ! 文件无数据"},
-      {[&] { c.SetText(Main::UpdateTextFileName, ::testing::TempDir() + "empty.hex"); }, BurnEnd::LoadFailed,
-       "设置: 文件调入出错", "LoadCode_HexFile时, 出错 ! 文件无数据"},
-      {[&] { c.SetText(Main::UpdateTextFileName, ""); }, BurnEnd::LoadFailed, "设置: 文件调入出错",
-       "LoadCode_Include, 出错 ! 文件无数据"},
+      {script("bad.bat", "7 one.hex\r\n"), BurnEnd::NoTarget, "设置: 没选择目标", "BatFile时, 出错 ! 行 1: 目标ID出错"},
+      {script("id.bat", "1 one.hex\r\n\r\n"), BurnEnd::NoTarget, "设置: 没选择目标", "BatFile时, 出错 ! 行 2: 目标ID出错"},
+      {script("missing.bat", "1 one.hex\r\n2 absent.hex\r\n"), BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2, " + dir + "absent.hex: LoadCode_HexFile时, 出错 !"},
+      {script("empty.bat", "1 one.hex\r\n2 empty.hex\r\n"), BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2, " + dir + "empty.hex: LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {script("kind.bat", "1 one.hex\r\n2 notes.txt\r\n"), BurnEnd::LoadFailed, "设置: 文件调入出错",
+       "BatFile时, 出错 ! 行 2: 不是Hex, Tot或Bin文件 " + dir + "notes.txt"},
+      {script("nothing.bat", ""), BurnEnd::LoadFailed, "设置: 文件调入出错", "BatFile时, 出错 ! 文件无数据"},
+      {file(dir + "empty.hex"), BurnEnd::LoadFailed, "设置: 文件调入出错", "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {file(""), BurnEnd::LoadFailed, "设置: 文件调入出错", "LoadCode_Include, 出错 ! 文件无数据"},
       {[&] { a.logReady = [] { return false; }; }, BurnEnd::LogFailed, "设置: 生产记录写不进", ""},
       {[&] { port.Close(); }, BurnEnd::PortClosed, "设置: 没有打开串口", ""},
   };

@@ -22,17 +22,11 @@ TEST_F(ProductionLog, EveryVerifiedTargetAndTheFailureAreRecorded) {
   const BurnOutcome outcome = UpdateButtonUpdate_Click(a, 0xFF);
   EXPECT_EQ(outcome.end, BurnEnd::EraseFailed);
   ASSERT_EQ(records.size(), 3u);
-  for (int k = 0; k < 2; ++k) {
-    EXPECT_EQ(records[k].end, BurnEnd::Finished);
-    EXPECT_EQ(records[k].good, k + 1);
-    EXPECT_EQ(records[k].verifySum, records[k].imageChecksum);
-    EXPECT_EQ(records[k].image, ::testing::TempDir() + "log.hex");
-    EXPECT_GT(records[k].seconds, 0.1);
-  }
-  EXPECT_EQ(records[2].end, BurnEnd::EraseFailed);
-  EXPECT_EQ(std::make_pair(records[2].errors, records[2].eraseErrors), std::make_pair(100, 100));
-  EXPECT_TRUE(records[2].identified);
-  EXPECT_EQ(records[2].imageChecksum, records[0].imageChecksum);
+  for (int k = 0; k < 2; ++k)
+    EXPECT_EQ(std::make_tuple(records[k].end, records[k].good, records[k].verifySum, records[k].image, records[k].seconds > 0.1),
+              std::make_tuple(BurnEnd::Finished, k + 1, records[k].imageChecksum, ::testing::TempDir() + "log.hex", true));
+  EXPECT_EQ(std::make_tuple(records[2].end, records[2].errors, records[2].eraseErrors, records[2].identified, records[2].imageChecksum),
+            std::make_tuple(BurnEnd::EraseFailed, 100, 100, true, records[0].imageChecksum));
   EXPECT_FALSE(records[2].verifySum) << "no sum was heard from the third unit";
 
   // A run that ends because no further unit came, or is stopped while it

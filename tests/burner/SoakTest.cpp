@@ -1,6 +1,5 @@
 // 200 auto-repeat burns over a line with seeded wire faults, in virtual time.
 #include <iostream>
-#include <map>
 #include <numeric>
 
 #include "TestApp.h"
@@ -9,11 +8,6 @@
 namespace {
 
 namespace Main = DesktopFormControls;
-
-int Number(std::string_view text, std::string_view prefix) {
-  return text.starts_with(prefix) && text.size() > prefix.size() ? std::stoi(std::string(text.substr(prefix.size())))
-                                                                  : -1;
-}
 
 using Soak = AppTest;
 
@@ -43,10 +37,9 @@ TEST_F(Soak, TwoHundredAutoRepeatBurnsOverAFaultyLine) {
   const auto sumMatches = [&] { return sum(image.begin(), image.end()) == sum(BootFlash(boot, 1).begin(), BootFlash(boot, 1).begin() + 0x1000); };
   const auto state = [&] { return c.Text(Main::UpdateLabelBurnState); };
 
-  int burns = 0, good = 0, wrongFlash = 0, unseen = 0, hangs = 0, failedButHeld = 0, retries = 0, lastErrors = 0;
+  int burns = 0, good = 0, unseen = 0, hangs = 0;
   int run = 0;  // one per click; a watchdog only stops the run it was armed for
   bool stopping = false;
-  std::map<std::string, int> ends;
   const auto stop = [&] {
     stopping = true;
     At(Now(), [&] { UpdateButtonUpdate_Click(a, 0xFF); });
@@ -62,17 +55,13 @@ TEST_F(Soak, TwoHundredAutoRepeatBurnsOverAFaultyLine) {
   c.textChanged = [&](Control ctl, std::string_view text) {
     if (ctl.window != "DesktopForm") return;
     if (ctl.name == "UpdateLabelBurnState" && text == "等待: 准备升级") scramble();
-    if (ctl.name == "UpdateLabelBurnError") lastErrors = std::max(lastErrors, Number(text, "出错: "));
-    if (ctl.name != "UpdateLabelBurnTotal" || Number(text, "统计: ") < 1) return;
+    if (ctl.name != "UpdateLabelBurnTotal" || text == "统计: " || text == "统计: 0") return;
     ++burns;
     ++good;
-    retries += std::exchange(lastErrors, 0);
     EXPECT_TRUE(state().starts_with("校验: 正确0x")) << "burn " << burns << ": " << state();
-    if (!holdsImage() && sumMatches()) {
-      ++unseen;
-    } else if (!holdsImage()) {
-      ++wrongFlash;
-      ADD_FAILURE() << "burn " << burns << " reported good with a flash unlike the image";
+    if (!holdsImage()) {
+      EXPECT_TRUE(sumMatches()) << "burn " << burns << " reported good with a flash unlike the image";
+      unseen += sumMatches();
     }
     if (burns == Burns) return stop();
     scramble();
@@ -87,24 +76,17 @@ TEST_F(Soak, TwoHundredAutoRepeatBurnsOverAFaultyLine) {
     if (stopping) break;
     // The run ended by itself: the burn under way failed.
     ++burns;
-    retries += std::exchange(lastErrors, 0);
-    ++ends[state()];
     EXPECT_NE(outcome.end, BurnEnd::Finished) << "burn " << burns;
     EXPECT_EQ(c.At(Main::UpdateLabelBurnState).colour, Red) << "burn " << burns << " ended with " << state();
-    if (holdsImage()) ++failedButHeld;
   }
   EXPECT_EQ(hangs, 0);
-  EXPECT_EQ(wrongFlash, 0);
   EXPECT_EQ(burns, Burns);
   EXPECT_GT(good, Burns / 2) << "the faults are modest; most burns must get through";
 
   const WireFaultCount &up = port.toUnitFaults, &down = port.toHostFaults;
-  std::cout << "soak: " << burns << " burns, " << good << " good, " << wrongFlash << " good with a wrong flash, " << unseen
-            << " good with a double fault no sum sees, "
-            << failedButHeld << " red with the image in place, " << hangs << " hung; " << Now() << " s, " << retries
-            << " errors shown; faults to the unit " << up.dropped + up.corrupted + up.duplicated + up.noise
-            << ", to the host " << down.dropped + down.corrupted + down.duplicated + down.noise + down.split + down.late << "\n";
-  for (const auto& [text, count] : ends) std::cout << "soak: ended red " << count << "x with " << text << "\n";
+  std::cout << "soak: " << burns << " burns, " << good << " good, " << unseen << " good with a double fault no sum sees; "
+            << Now() << " s; faults to the unit " << up.dropped + up.corrupted + up.duplicated + up.noise << ", to the host "
+            << down.dropped + down.corrupted + down.duplicated + down.noise + down.split + down.late << "\n";
 }
 
 }  // namespace

@@ -67,23 +67,21 @@ TEST_F(Download, EggWithFlashOverlayArrivesByteForByte) {
       << "a silent ping is no error";
   EXPECT_TRUE(dsp.flash == a.code.Buffer) << "the flash holds the image";
   EXPECT_EQ(std::make_tuple(dsp.pings, dsp.erases, dsp.writes), std::make_tuple(1, 128, 4096));
-  const auto commands = Commands(t);
-  ASSERT_EQ(commands.size(), 11u + 128 + 4096);
+  // Eleven pings, then each sector's erase before its 32 writes.
+  std::vector<std::pair<uint8_t, uint32_t>> expected(11, {0x10, 0});
   for (uint32_t block = 0; block < 4096; ++block) {
-    const size_t at = 11 + block + block / 32 + 1;
-    if (block % 32 == 0) {
-      ASSERT_EQ(commands[at - 1], std::make_pair(uint8_t{0x14}, block * 128)) << block;
-    }
-    ASSERT_EQ(commands[at], std::make_pair(uint8_t{0x13}, block * 128)) << block;
+    if (block % 32 == 0) expected.emplace_back(0x14, block * 128);
+    expected.emplace_back(0x13, block * 128);
   }
+  EXPECT_TRUE(Commands(t) == expected);
   EXPECT_TRUE(std::all_of(writes.begin(), writes.end(), [](const Bytes& f) { return f[1] == 0x00; })) << "type 0";
   // The 35th frame after the handshake is the erase of the second sector.
   EXPECT_EQ(writes[11 + 33],
             (Bytes{0x55, 0x00, 0x02, 0x57, 0x02, 0x08, 0x44, 0x49, 0x70, 0x14, 0x00, 0x00, 0x10, 0x00, 0x82, 0xAA}));
   ExpectEnded();
-  EXPECT_EQ(std::make_tuple(c.Text(C::AudioFlashBurnInfo), c.Text(C::AudioFlashBurnTime), c.Value(C::AudioFlashBar)),
-            std::make_tuple("烧录: 完成", "时间: 完成", 0));
-  EXPECT_EQ(c.Text(C::AudioFlashBurnError), "出错: ------");
+  EXPECT_EQ(std::make_tuple(c.Text(C::AudioFlashBurnInfo), c.Text(C::AudioFlashBurnTime), c.Value(C::AudioFlashBar),
+                            c.Text(C::AudioFlashBurnError)),
+            std::make_tuple("烧录: 完成", "时间: 完成", 0, "出错: ------"));
   EXPECT_EQ(info[1].second, "等待: 已找到目标");
   EXPECT_NEAR(info[1].first, 10.0, 0.01) << "ten silent pings of a second each";
   EXPECT_TRUE(Shown("删除: 完成0x0") && Shown("删除:0x7F000") && Shown("烧录: 0x7FF80"));
@@ -97,8 +95,7 @@ TEST_F(Download, WorkedFramesOfPingAndWrite) {
   EXPECT_EQ(writes.front(), (Bytes{0x55, 0x00, 0x02, 0x57, 0x01, 0x04, 0x44, 0x49, 0x70, 0x10, 0x69, 0xAA}));
   EXPECT_EQ(Commands(t), (std::vector<std::pair<uint8_t, uint32_t>>(11, {0x10, 0})));
   EXPECT_NEAR(Now(), 11.0, 0.05);
-  EXPECT_EQ(c.Text(C::AudioFlashBurnInfo), "等待: 找不到目标");
-  EXPECT_EQ(c.Text(C::AudioFlashBurnTime), "时间: ------");
+  EXPECT_EQ(c.Text(C::AudioFlashBurnInfo) + " " + c.Text(C::AudioFlashBurnTime), "等待: 找不到目标 时间: ------");
   ExpectEnded();
 
   a.link.TxSequence = 2;
@@ -126,7 +123,7 @@ TEST_F(Download, WorkedFramesOfPingAndWrite) {
   EXPECT_EQ(a.link.TxSequence, 0);
 }
 
-TEST_F(Download, APortThatRefusesTheSpeedEndsAtOnce) {
+TEST_F(Download, APortClosedOrRefusingTheSpeedEndsAtOnceSayingWhich) {
   struct StuckPort : FakePort {
     using FakePort::FakePort;
     bool SetSettings(std::string_view text) override { return text != "128000,N,8,1" && FakePort::SetSettings(text); }
@@ -134,30 +131,25 @@ TEST_F(Download, APortThatRefusesTheSpeedEndsAtOnce) {
   ASSERT_EQ(stuck.Open("/dev/ttyS0", "38400,N,8,1").fault, PortFault::None);
   Ambrelin b{t.controls, stuck, t.link.pump, t.dialogs, t.settings, ""};
   ConnectPort(b);
-  for (const uint8_t language : {uint8_t{0}, uint8_t{1}}) {
-    b.Language = language;
-    EXPECT_EQ(AudioFlashDownload_Click(b).end, DownloadEnd::BaudRefused);
-    EXPECT_EQ(c.Text(C::AudioFlashBurnInfo),
-              language ? "State: the port cannot run at 128000 baud" : "状态: 串口不支持128000波特");
-  }
-  EXPECT_EQ(c.At(C::AudioFlashBurnInfo).colour, 255u);
+  port.Close();
+  const std::tuple<Ambrelin*, DownloadEnd, const char*, const char*> cases[] = {
+      {&a, DownloadEnd::PortClosed, "状态: 没有打开串口", "State: the port is not open"},
+      {&b, DownloadEnd::BaudRefused, "状态: 串口不支持128000波特", "State: the port cannot run at 128000 baud"},
+  };
+  for (auto [app, end, chinese, english] : cases)
+    for (const uint8_t language : {uint8_t{0}, uint8_t{1}}) {
+      app->Language = language;
+      EXPECT_EQ(AudioFlashDownload_Click(*app).end, end);
+      EXPECT_EQ(c.Text(C::AudioFlashBurnInfo), language ? english : chinese);
+      EXPECT_EQ(c.At(C::AudioFlashBurnInfo).colour, 255u);
+      EXPECT_EQ(std::make_pair(app->job, app->link.ReplyWanted), std::make_pair(Job::None, false));
+    }
   EXPECT_EQ(Now(), 0.0);
-  EXPECT_TRUE(stuck.writes.empty());
+  EXPECT_TRUE(stuck.writes.empty() && port.writes.empty() && port.dropped.empty());
+  ASSERT_EQ(port.Open("/dev/ttyS0", "38400,N,8,1").fault, PortFault::None);
   t.link.unit.silent = true;
   AudioFlashDownload_Click(a);
   EXPECT_EQ(c.At(C::AudioFlashBurnInfo).colour, 0u) << "the next download starts black";
-}
-
-TEST_F(Download, AClosedPortIsSaidToBeClosedNotSlow) {
-  port.Close();
-  for (const uint8_t language : {uint8_t{0}, uint8_t{1}}) {
-    a.Language = language;
-    EXPECT_EQ(AudioFlashDownload_Click(a).end, DownloadEnd::PortClosed);
-    EXPECT_EQ(c.Text(C::AudioFlashBurnInfo), language ? "State: the port is not open" : "状态: 没有打开串口");
-    EXPECT_EQ(c.At(C::AudioFlashBurnInfo).colour, 255u);
-  }
-  EXPECT_EQ(std::make_pair(port.writes.size(), port.dropped.size()), std::make_pair(size_t{0}, size_t{0}));
-  EXPECT_EQ(std::make_pair(a.job, a.link.ReplyWanted), std::make_pair(Job::None, false));
 }
 
 TEST_F(Download, RefusalsAreRetriedWithoutLimitAndEveryOneCounts) {
@@ -174,83 +166,72 @@ TEST_F(Download, ElevenTimeoutsEndTheJobWhereItStands) {
     TestApp u(true);
     (erase ? u.link.unit.dsp.erase : u.link.unit.dsp.write).silent = 11;
     const DownloadOutcome outcome = AudioFlashDownload_Click(u.app);
-    EXPECT_EQ(outcome.end, erase ? DownloadEnd::EraseNoResponse : DownloadEnd::WriteNoResponse);
-    EXPECT_EQ(outcome.errors, 11);
-    EXPECT_EQ(outcome.address, 0);
-    EXPECT_EQ(u.controls.Text(C::AudioFlashBurnInfo), erase ? "删除: 无响应0x0" : "烧录: 无响应0x0");
-    EXPECT_EQ(u.controls.Text(C::AudioFlashBurnError), "出错: 11");
-    EXPECT_EQ(u.link.unit.dsp.writes, 0);
+    EXPECT_EQ(std::make_tuple(outcome.end, outcome.errors, outcome.address, u.link.unit.dsp.writes, u.app.link.ReplyWanted),
+              std::make_tuple(erase ? DownloadEnd::EraseNoResponse : DownloadEnd::WriteNoResponse, 11, 0, 0, false));
+    EXPECT_EQ(u.controls.Text(C::AudioFlashBurnInfo) + " " + u.controls.Text(C::AudioFlashBurnError),
+              erase ? "删除: 无响应0x0 出错: 11" : "烧录: 无响应0x0 出错: 11");
     EXPECT_NEAR(u.link.pump.Now(), 33.0, 0.1);
-    EXPECT_FALSE(u.app.link.ReplyWanted);
   }
 }
 
-TEST_F(Download, WhatArrivesWhileAWriteIsLostDoesNotCoverIt) {
-  // The first write never reaches the loader. Meanwhile a doubled "Done" of
-  // the erase arrives, or the front of an answer whose length byte the line
-  // damaged. Either way the write must go again once its wait runs out, and
-  // the answers after it must be heard.
-  for (int arrival = 0; arrival < 2; ++arrival) {
-    TestApp u(true);
-    u.link.unit.dsp.write.silent = 1;
-    uint8_t eraseSequence = 0;
-    u.controls.textChanged = [&](Control ctl, std::string_view text) {
-      if (ctl.name != C::AudioFlashBurnInfo.name) return;
+TEST_F(Download, NothingThatArrivesWhileTheFirstWriteIsLostCoversIt) {
+  // The first write never reaches the loader. Whatever arrives meanwhile, it
+  // must go again once its wait runs out, and the answers after it be heard.
+  using Meanwhile = std::function<void(TestApp&, std::string_view info)>;
+  uint8_t eraseSequence = 0;
+  const auto afterTheWrite = [&](bool damaged) -> Meanwhile {
+    return [&, damaged](TestApp& u, std::string_view text) {
       if (text == "删除:0x0") eraseSequence = static_cast<uint8_t>(u.app.link.TxSequence + 1);
-      if (text == "烧录: 0x0" && u.link.unit.received.size() == 2)
-        ::At(u.link.scheduler, u.link.pump.Now() + 0.5, [&] {
-          const Bytes stale = BuildFrame({UnitReplyType, 0x00, eraseSequence, {0x44, 0x49, 0x70, DspDone}});
-          const Bytes damaged{0x55, UnitReplyType, 0x00, static_cast<uint8_t>(0x55 + UnitReplyType), 0x07, 0xF0};
-          ReceiveEvent(u.app.link, arrival == 0 ? stale : damaged);
-        });
-      if (text == "烧录: 0x100") AudioFlashDownload_Click(u.app);
+      if (text != "烧录: 0x0" || u.link.unit.received.size() != 2) return;
+      const Bytes bytes = damaged ? Bytes{0x55, UnitReplyType, 0x00, static_cast<uint8_t>(0x55 + UnitReplyType), 0x07, 0xF0}
+                                  : BuildFrame({UnitReplyType, 0x00, eraseSequence, {0x44, 0x49, 0x70, DspDone}});
+      ::At(u.link.scheduler, u.link.pump.Now() + 0.5, [&u, bytes] { ReceiveEvent(u.app.link, bytes); });
     };
-    EXPECT_EQ(AudioFlashDownload_Click(u.app).errors, 1) << arrival;
-    EXPECT_EQ(Commands(u, DspWrite), (std::vector<std::pair<uint8_t, uint32_t>>{{0x13, 0}, {0x13, 0}, {0x13, 0x80}})) << arrival;
-    EXPECT_NEAR(u.link.pump.Now(), 3.0, 0.1) << arrival;
-  }
-}
-
-TEST_F(Download, ALateAnswerFromALoaderThatDoesNotEchoIsWaitedOut) {
-  // The first erase is lost and sent again; the answer to its first send
-  // then comes late, while the first write is lost. Taken for the write's, it
-  // would leave the block unwritten.
-  dsp.numbering = DspNumbering::Zero;
-  dsp.erase.silent = 1;
-  dsp.write.silent = 1;
-  At(3.5, [this] { ReceiveEvent(a.link, BuildFrame({UnitReplyType, 0x00, 0, {0x44, 0x49, 0x70, DspDone}})); });
-  c.textChanged = [this](Control ctl, std::string_view text) {
-    if (ctl.name == C::AudioFlashBurnInfo.name && text == "烧录: 0x100") AudioFlashDownload_Click(a);
   };
-  EXPECT_EQ(AudioFlashDownload_Click(a).errors, 2);
-  EXPECT_EQ(Commands(t, DspWrite), (std::vector<std::pair<uint8_t, uint32_t>>{{0x13, 0}, {0x13, 0}, {0x13, 0x80}}));
-}
-
-TEST_F(Download, AnAnswerKeptOverItsWaitLeavesTheNextAnswerForItsOwnSend) {
   // The first erase's answer straddles its wait and is taken for the second
-  // erase; that one's own answer comes as late, while the first write is
-  // lost. Whether or not the loader echoes, it must not cover the write.
-  for (DspNumbering numbering : {DspNumbering::Echo, DspNumbering::Zero}) {
-    TestApp u(true);
+  // erase; that one's own answer comes as late.
+  const Meanwhile keptOverItsWait = [](TestApp& u, std::string_view text) {
     SimUnit& unit = u.link.unit;
+    if (text == "删除:0x0") unit.replyDelay = 2.99, unit.split = 6, unit.splitGap = 0.02;
+    if (text == "删除: 完成0x0") unit.replyDelay = unit.splitGap = 0;
+  };
+  const struct {
+    const char* what;
+    DspNumbering numbering;
+    bool eraseLost;
+    Meanwhile meanwhile;
+    size_t erases;
+  } cases[] = {
+      {"a doubled erase answer", DspNumbering::Echo, false, afterTheWrite(false), 1},
+      {"the front of an answer with a damaged length", DspNumbering::Echo, false, afterTheWrite(true), 1},
+      // The answer to a lost erase's first send, from a loader that does not echo.
+      {"a lost erase's late answer", DspNumbering::Zero, true,
+       [](TestApp& u, std::string_view text) {
+         if (text == "删除:0x0" && u.link.pump.Now() < 1)
+           ::At(u.link.scheduler, 3.5,
+                [&u] { ReceiveEvent(u.app.link, BuildFrame({UnitReplyType, 0x00, 0, {0x44, 0x49, 0x70, DspDone}})); });
+       },
+       2},
+      {"an echoed answer kept over its wait", DspNumbering::Echo, false, keptOverItsWait, 2},
+      {"an answer kept over its wait", DspNumbering::Zero, false, keptOverItsWait, 2},
+  };
+  for (const auto& k : cases) {
+    TestApp u(true);
     std::fill(u.app.code.Buffer.begin(), u.app.code.Buffer.end(), 0xA5);
-    unit.dsp.numbering = numbering;
-    unit.dsp.write.silent = 1;
+    DspLoader& loader = u.link.unit.dsp;
+    loader.numbering = k.numbering;
+    loader.write.silent = 1;
+    loader.erase.silent = k.eraseLost;
     u.controls.textChanged = [&](Control ctl, std::string_view text) {
       if (ctl.name != C::AudioFlashBurnInfo.name) return;
-      if (text == "删除:0x0") {
-        unit.replyDelay = 2.99;
-        unit.split = 6;
-        unit.splitGap = 0.02;
-      }
-      if (text == "删除: 完成0x0") unit.replyDelay = unit.splitGap = 0;
+      k.meanwhile(u, text);
       if (text == "烧录: 0x100") AudioFlashDownload_Click(u.app);
     };
-    AudioFlashDownload_Click(u.app);
-    const int n = static_cast<int>(numbering);
-    EXPECT_EQ(Commands(u, DspErase).size(), 2u) << n;
-    EXPECT_EQ(Commands(u, DspWrite), (std::vector<std::pair<uint8_t, uint32_t>>{{0x13, 0}, {0x13, 0}, {0x13, 0x80}})) << n;
-    EXPECT_TRUE(std::equal(u.app.code.Buffer.begin(), u.app.code.Buffer.begin() + 0x100, unit.dsp.flash.begin())) << n;
+    // One error for each send waited out: the write, and an erase lost or kept over its wait.
+    EXPECT_EQ(AudioFlashDownload_Click(u.app).errors, static_cast<int64_t>(k.erases)) << k.what;
+    EXPECT_EQ(Commands(u, DspErase).size(), k.erases) << k.what;
+    EXPECT_EQ(Commands(u, DspWrite), (std::vector<std::pair<uint8_t, uint32_t>>{{0x13, 0}, {0x13, 0}, {0x13, 0x80}})) << k.what;
+    EXPECT_TRUE(std::equal(u.app.code.Buffer.begin(), u.app.code.Buffer.begin() + 0x100, loader.flash.begin())) << k.what;
   }
 }
 

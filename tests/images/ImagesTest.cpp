@@ -41,28 +41,31 @@ TEST(CodeBuffer, ChecksumWrapsAt65536AndAnEmptyRangeIsZero) {
   EXPECT_FALSE(WriteCode(code, 0x80000, 1));
 }
 
+// Each file loader, with a 0xFF fill over the whole range, after the name that leads its messages.
+using Load = std::function<Loaded(Ambrelin&, const std::string&)>;
+const std::pair<std::string, Load> Loaders[] = {
+    {"LoadCode_HexFile", [](Ambrelin& a, auto& p) { return LoadCode_HexFile(a, p, 0xFF, 0, 65535); }},
+    {"LoadCode_TotFile", [](Ambrelin& a, auto& p) { return LoadCode_TotFile(a, p, 0xFF, 0, 65535); }},
+    {"LoadCode_TxtFile", [](Ambrelin& a, auto& p) { return LoadCode_TxtFile(a, p, 0xFF, 0, 65535); }},
+    {"LoadCode_BinFile", [](Ambrelin& a, auto& p) { return LoadCode_BinFile(a, p, 0xFF, 0, 65535); }},
+    {"LoadCode_ValFile", [](Ambrelin& a, auto& p) { return LoadCode_ValFile(a, p); }},
+    {"LoadCode_EggFile", [](Ambrelin& a, auto& p) { return LoadCode_EggFile(a, p, 0xFF); }},
+    {"LoadCode_FlashFile", [](Ambrelin& a, auto& p) { return LoadCode_FlashFile(a, p, 0xFF); }},
+};
+
 TEST(Loaders, WhatIsNoReadableFileIsRefusedBeforeAnythingChanges) {
-  using Load = std::function<Loaded(Ambrelin&, const std::string&)>;
-  const std::pair<std::string, Load> loaders[] = {
-      {"LoadCode_HexFile时, 出错 !", [](Ambrelin& a, auto& p) { return LoadCode_HexFile(a, p, 0xFF, 0, 65535); }},
-      {"LoadCode_TotFile时, 出错 !", [](Ambrelin& a, auto& p) { return LoadCode_TotFile(a, p, 0xFF, 0, 65535); }},
-      {"LoadCode_TxtFile时, 出错 !", [](Ambrelin& a, auto& p) { return LoadCode_TxtFile(a, p, 0xFF, 0, 65535); }},
-      {"LoadCode_BinFile时, 出错 !", [](Ambrelin& a, auto& p) { return LoadCode_BinFile(a, p, 0xFF, 0, 65535); }},
-      {"LoadCode_ValFile时, 出错 !", [](Ambrelin& a, auto& p) { return LoadCode_ValFile(a, p); }},
-      {"LoadCode_EggFile时, 出错 !", [](Ambrelin& a, auto& p) { return LoadCode_EggFile(a, p, 0xFF); }},
-      {"LoadCode_FlashFile时, 出错 !", [](Ambrelin& a, auto& p) { return LoadCode_FlashFile(a, p, 0xFF); }},
-  };
   const std::string folder = ::testing::TempDir() + "folder.hex";
   std::filesystem::create_directories(folder);
   const std::string large = WriteFile("large.Bin", std::string(0x80001, '\x11'));
   for (const std::string& path : {::testing::TempDir() + "absent.hex", folder, std::string("/dev/null"), large})
-    for (const auto& [message, load] : loaders) {
-      if (path == large && message != loaders[3].first) continue;
+    for (const auto& [name, load] : Loaders) {
+      if (path == large && name != "LoadCode_BinFile") continue;
       // The checksum is how a burn tells a failed load.
       TestApp t;
       t.app.code.Buffer[0] = 0x42;
       t.app.code.Length = 5;
       t.app.code.Checksum = 77;
+      const std::string message = name + "时, 出错 !";
       EXPECT_EQ(load(t.app, path).error, message) << path;
       EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{message}) << path;
       EXPECT_EQ(std::make_tuple(t.app.code.Buffer[0], t.app.code.Length, t.app.code.Checksum),
@@ -73,36 +76,31 @@ TEST(Loaders, WhatIsNoReadableFileIsRefusedBeforeAnythingChanges) {
 }
 
 TEST(Loaders, ImagesThatHoldNothingAreRefusedSayingWhy) {
-  using Load = std::function<Loaded(Ambrelin&, const std::string&)>;
-  const Load hex = [](Ambrelin& a, auto& p) { return LoadCode_HexFile(a, p, 0xFF, 0, 65535); };
-  const Load box = [](Ambrelin& a, auto& text) {
-    a.controls.SetText(Main::DesktopTextCode1, text);
-    return LoadCode_Include(a, 0xFF, 0, 65535);
-  };
-  const std::tuple<std::string, std::string, Load, std::string> cases[] = {
-      {"empty.hex", "", hex, "LoadCode_HexFile时, 出错 ! 文件无数据"},
-      {"end-only.hex", End, hex, "LoadCode_HexFile时, 出错 ! 文件无数据"},
-      {"no-bytes.hex", ":00001000F0\r\n" + End, hex, "LoadCode_HexFile时, 出错 ! 文件无数据"},
-      {"cut.hex", Record(0, 16, 1) + Record(16, 16, 17), hex, "LoadCode_HexFile时, 出错 ! 缺少结束记录"},
-      {"", "\r\n\n:00000001FF", box, "LoadCode_Include, 出错 ! 文件无数据"},
-      {"empty.Tot", "", [](Ambrelin& a, auto& p) { return LoadCode_TotFile(a, p, 0xFF, 0, 65535); },
-       "LoadCode_TotFile时, 出错 ! 文件无数据"},
-      {"empty.bin", "", [](Ambrelin& a, auto& p) { return LoadCode_BinFile(a, p, 0xFF, 0, 65535); },
-       "LoadCode_BinFile时, 出错 ! 文件无数据"},
-      {"none.txt", "xyz ?\r\nquiz!5", [](Ambrelin& a, auto& p) { return LoadCode_TxtFile(a, p, 0xFF, 0, 65535); },
-       "LoadCode_TxtFile时, 出错 ! 文件无数据"},
-      {"none.val", "\"AD9880\"\r\n", [](Ambrelin& a, auto& p) { return LoadCode_ValFile(a, p); },
-       "LoadCode_ValFile时, 出错 ! 文件无数据"},
-      {"empty.Img", "", [](Ambrelin& a, auto& p) { return LoadCode_EggFile(a, p, 0xFF); },
-       "LoadCode_EggFile时, 出错 ! 文件无数据"},
-      {"only-address.Img", "# [000100]\n\n", [](Ambrelin& a, auto& p) { return LoadCode_FlashFile(a, p, 0xFF); },
-       "LoadCode_FlashFile时, 出错 ! 文件无数据"},
+  // The file, or with no name the code box's text, and the message that names the loader.
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {"empty.hex", "", "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {"end-only.hex", End, "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {"no-bytes.hex", ":00001000F0\r\n" + End, "LoadCode_HexFile时, 出错 ! 文件无数据"},
+      {"cut.hex", Record(0, 16, 1) + Record(16, 16, 17), "LoadCode_HexFile时, 出错 ! 缺少结束记录"},
+      {"", "\r\n\n:00000001FF", "LoadCode_Include, 出错 ! 文件无数据"},
+      {"empty.Tot", "", "LoadCode_TotFile时, 出错 ! 文件无数据"},
+      {"empty.bin", "", "LoadCode_BinFile时, 出错 ! 文件无数据"},
+      {"none.txt", "xyz ?\r\nquiz!5", "LoadCode_TxtFile时, 出错 ! 文件无数据"},
+      {"none.val", "\"AD9880\"\r\n", "LoadCode_ValFile时, 出错 ! 文件无数据"},
+      {"empty.Img", "", "LoadCode_EggFile时, 出错 ! 文件无数据"},
+      {"only-address.Img", "# [000100]\n\n", "LoadCode_FlashFile时, 出错 ! 文件无数据"},
   };
   std::filesystem::remove(::testing::TempDir() + "none.Bin");
-  for (const auto& [name, content, load, message] : cases) {
+  for (const auto& [name, content, message] : cases) {
     TestApp t;
     t.app.code.Checksum = 77;
-    const Loaded loaded = load(t.app, name.empty() ? content : WriteFile(name, content));
+    Loaded loaded;
+    if (name.empty()) {
+      t.controls.SetText(Main::DesktopTextCode1, content);
+      loaded = LoadCode_Include(t.app, 0xFF, 0, 65535);
+    }
+    for (const auto& [loader, load] : Loaders)
+      if (!name.empty() && message.starts_with(loader + "时")) loaded = load(t.app, WriteFile(name, content));
     EXPECT_EQ(loaded.error, message) << name;
     EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{message}) << name;
     EXPECT_EQ(t.app.code.Checksum, 77) << "no checksum for a burn to trust: " << name;
@@ -197,7 +195,7 @@ TEST(HexReference, LoaderAgreesWithAnIndependentReader) {
   }
 }
 
-TEST_F(Image, TotRoundTripRestoresImageLengthAndChecksum) {
+TEST_F(Image, TotRoundTripAndTheToolThatWritesBesideTheHex) {
   EXPECT_EQ(std::make_tuple(TotWriteByte(0x53), TotWriteByte(0x00), TotWriteByte(0x30), TotWriteByte(0xAC)),
             std::make_tuple(0x8A, 0xFF, 0xDF, 0x53));
   for (int b = 0; b < 256; ++b) ASSERT_EQ(TotReadByte(TotWriteByte(static_cast<uint8_t>(b))), b);
@@ -227,9 +225,8 @@ TEST_F(Image, TotRoundTripRestoresImageLengthAndChecksum) {
   EXPECT_TRUE(LoadCode_TotFile(a, WriteFile("short.Tot", std::string(1, '\x8A')), 0xFF, 0, 65535));
   EXPECT_EQ(std::make_tuple(a.code.Buffer[0], a.code.Buffer[1], a.code.Length), std::make_tuple(0x53, 0xFF, 0));
   EXPECT_TRUE(t.dialogs.messages.empty());
-}
 
-TEST_F(Image, HexToTotWritesBesideTheNamedFile) {
+  // The tool button writes a Tot beside the hex file named on the page.
   for (const std::string& name : {std::string("a.h"), std::string("/proc/none/x.hex"), ::testing::TempDir() + "tool.hex"}) {
     c.SetText(Main::UpdateTextFileName, name);
     EXPECT_EQ(ToolButtonHex2Tot_Click(a), name.ends_with("tool.hex")) << name;
@@ -240,6 +237,7 @@ TEST_F(Image, HexToTotWritesBesideTheNamedFile) {
 
 TEST_F(Image, TextPairsPerLineWithTheBinCopyBeside) {
   WriteFile("pairs.Bin", std::string(1000, 'x'));
+  a.code.Buffer[8] = 0x77;
   LoadCode_TxtFile(a, WriteFile("pairs.txt", "  12 34 5  \r\n0x12,0x34\nab\rCD ef"), 0x00, 0, 65535);
   const Bytes expected{0x12, 0x34, 0x01, 0x20, 0x34, 0xAB, 0xCD, 0xEF};
   EXPECT_EQ(Bytes(a.code.Buffer.begin(), a.code.Buffer.begin() + 9), (Bytes{0x12, 0x34, 0x01, 0x20, 0x34, 0xAB, 0xCD, 0xEF, 0x00}));

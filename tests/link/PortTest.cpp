@@ -12,6 +12,8 @@ namespace Burner = BurnDesktopControls;
 struct Port : AppTest {
   void SetUp() override { port.Close(); }
   void Choose(std::string_view text) { c.SetText(Main::DesktopSelectComPort, text); }
+  // The text of a control on the main window, and of its twin on the burner window.
+  std::string Both(Control main, Control burner) { return c.Text(main) + " | " + c.Text(burner); }
 };
 
 TEST_F(Port, ListShowsOpenablePortsWithTheirDevicesOnBothWindows) {
@@ -21,10 +23,9 @@ TEST_F(Port, ListShowsOpenablePortsWithTheirDevicesOnBothWindows) {
   DesktopSelectComPort_DropDown(a);
   const std::vector<std::string> expected{"COM1 (/dev/ttyS0)", "COM7 (/dev/ttyUSB1 0403:6001 A50285BI)",
                                           "COM12 (/dev/pts/4)"};
-  EXPECT_EQ(c.Entries(Main::DesktopSelectComPort), expected);
-  EXPECT_EQ(c.Entries(Burner::DesktopSelectComPort), expected);
-  EXPECT_EQ(c.Text(Main::DesktopSelectComPort), "串口");
-  EXPECT_EQ(c.Text(Burner::DesktopSelectComPort), "选择串口");
+  EXPECT_EQ(std::make_pair(c.Entries(Main::DesktopSelectComPort), c.Entries(Burner::DesktopSelectComPort)),
+            std::make_pair(expected, expected));
+  EXPECT_EQ(Both(Main::DesktopSelectComPort, Burner::DesktopSelectComPort), "串口 | 选择串口");
   EXPECT_FALSE(port.IsOpen()) << "listing opens nothing";
 
   port.present.clear();
@@ -39,22 +40,18 @@ TEST_F(Port, OpenAndCloseMoveBetweenTheTwoStatesOnBothWindows) {
   Choose("COM12 (/dev/pts/4)");
   a.link.RxCount = 5;
   DesktopButtonSelectComSwitch_Click(a);
-  EXPECT_TRUE(a.ComOpen);
-  EXPECT_EQ(std::make_pair(port.opened, port.settings), std::make_pair(12, std::string("38400,N,8,1")));
-  EXPECT_EQ(c.Text(Main::DesktopButtonSelectComSwitch), "关闭串口");
-  EXPECT_EQ(c.Text(Burner::DesktopButtonSelectComSwitch), "关闭串口");
+  EXPECT_EQ(std::make_tuple(a.ComOpen, port.opened, port.settings, a.link.RxCount),
+            std::make_tuple(true, 12, std::string("38400,N,8,1"), int16_t{0}));
+  EXPECT_EQ(Both(Main::DesktopButtonSelectComSwitch, Burner::DesktopButtonSelectComSwitch), "关闭串口 | 关闭串口");
   EXPECT_EQ(c.Text(Burner::DesktopSelectComPort), "COM12 (/dev/pts/4)");
   EXPECT_FALSE(c.Enabled(Main::DesktopSelectComPort) || c.Enabled(Burner::DesktopSelectComPort));
-  EXPECT_EQ(a.link.RxCount, 0);
 
   a.Language = 1;
   a.link.RxCount = 5;
   DesktopButtonSelectComSwitch_Click(a);
-  EXPECT_FALSE(a.ComOpen || port.IsOpen());
-  EXPECT_EQ(c.Text(Main::DesktopButtonSelectComSwitch), "打开串口");
-  EXPECT_EQ(c.Text(Burner::DesktopButtonSelectComSwitch), "Open Com");
+  EXPECT_FALSE(a.ComOpen || port.IsOpen() || a.link.RxCount);
+  EXPECT_EQ(Both(Main::DesktopButtonSelectComSwitch, Burner::DesktopButtonSelectComSwitch), "打开串口 | Open Com");
   EXPECT_TRUE(c.Enabled(Main::DesktopSelectComPort) && c.Enabled(Burner::DesktopSelectComPort));
-  EXPECT_EQ(a.link.RxCount, 0);
   DesktopButtonSelectComSwitch_Click(a);
   EXPECT_EQ(c.Text(Burner::DesktopButtonSelectComSwitch), "Close Com");
   EXPECT_TRUE(t.dialogs.messages.empty());

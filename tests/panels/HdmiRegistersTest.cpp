@@ -27,11 +27,9 @@ TEST_F(RegisterDump, FullDumpOfEachChipMatchesItsBank) {
     shown.clear();
     const double start = Now();
     const DumpResult result = ReadRegisters(a, *chip);
-    EXPECT_EQ(result.end, DumpEnd::Complete);
-    EXPECT_EQ(result.reg, 0xFF);
+    EXPECT_EQ(std::make_tuple(result.end, result.reg, c.At(BurnState).colour, a.link.ReplyWanted),
+              std::make_tuple(DumpEnd::Complete, 0xFF, 0u, false));
     EXPECT_EQ(Bytes(a.code.Buffer.begin(), a.code.Buffer.begin() + 256), Bytes(bank->begin(), bank->end()));
-    EXPECT_EQ(c.At(BurnState).colour, 0u);
-    EXPECT_FALSE(a.link.ReplyWanted);
     ASSERT_EQ(writes.size(), 256u);
     EXPECT_EQ(DataText(writes[0x0F]), std::string(chip->readHead) + "0F00");
     EXPECT_EQ(DataText(writes[0xF0]), std::string(chip->readHead) + "F000");
@@ -58,11 +56,9 @@ TEST_F(RegisterDump, EachErrorEndKeepsWhatWasReadAndLeavesTheRest) {
     writes.clear();
     const double start = Now();
     const DumpResult result = ReadRegisters(a, Ad9889);
-    EXPECT_EQ(std::make_pair(result.end, result.reg), std::make_pair(end, 0x40)) << caption;
-    EXPECT_EQ(c.Text(BurnState), caption);
-    EXPECT_EQ(DumpEndText(result), caption);
-    EXPECT_EQ(c.At(BurnState).colour, 255u);
-    EXPECT_FALSE(a.link.ReplyWanted);
+    EXPECT_EQ(std::make_tuple(result.end, result.reg, c.At(BurnState).colour, a.link.ReplyWanted),
+              std::make_tuple(end, 0x40, 255u, false)) << caption;
+    EXPECT_EQ(c.Text(BurnState) + DumpEndText(result), std::string(caption) + caption);
     EXPECT_EQ(writes.size(), 0x41u) << "nothing is requested after the failing register";
     const RegisterBank& bank = t.link.unit.hdmi.ad9889;
     EXPECT_TRUE(std::equal(bank.begin(), bank.begin() + 0x40, a.code.Buffer.begin()));
