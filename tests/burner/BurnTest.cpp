@@ -230,6 +230,18 @@ TEST_F(Burn, LateAnswersDoNotPutTheBurnOneRequestBehind) {
   EXPECT_TRUE(FlashHoldsImage(1, 0, 0x0FFF));
 }
 
+TEST_F(Burn, AnAnswerThatStraddlesTheSearchWaitIsTakenInTheNextOne) {
+  // A slow unit behind a USB adapter: every answer starts 20 ms after its
+  // request and comes in two pieces 20 ms apart, across the 30 ms wait.
+  ReadyToBurn(0x0003, HexImage("slow.hex", Pattern(0x400, 8)));
+  t.link.unit.replyDelay = 0.02;
+  t.link.unit.split = 6;
+  t.link.unit.splitGap = 0.02;
+  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::Finished);
+  EXPECT_LE(Requests(BootIdentify).size(), 3u) << "found by the second request, and again for programming";
+  EXPECT_TRUE(FlashHoldsImage(1, 0, 0x3FF));
+}
+
 TEST_F(Burn, AnEraseAnswerKeptOverItsWaitNeverCountsForTheWrite) {
   // The first erase's answer straddles its wait and is taken for the second
   // erase; that one's own answer comes whole, late, while the first write is
