@@ -94,35 +94,36 @@ class StationTest : public QObject {
     QVERIFY(!t.running);
     QCOMPARE(t.state, TileState::Failed);
 
-    // Runs that touched no unit end as their summary says.
-    Run(t, {Searching, R"({"what":"burn P","result":"stopped","exit":130})"});
-    TileEnded(t, false);
-    QCOMPARE(t.state, TileState::Idle);
+    // Runs that touched no unit end as their summary says; a process that
+    // dies says nothing of its unit, and the tile is not left green; one
+    // stopped before it took the signal as its stop touched nothing.
+    constexpr const char* Stopped = R"({"what":"burn P","result":"stopped","exit":130})";
+    enum End { Running, Exited, Crashed, Stop };
+    const struct {
+      std::vector<const char*> lines;
+      End end;
+      TileState state;
+    } runs[] = {
+        {{R"({"what":"burn P","result":"cannot open","exit":2})"}, Running, TileState::Failed},
+        {{Searching, Stopped}, Exited, TileState::Idle},
+        {{Searching, R"({"what":"burn P","result":"not found","exit":3})"}, Running, TileState::NoUnit},
+        {{Programming, "garbage", R"({"what":)"}, Crashed, TileState::Failed},
+        {{}, Stop, TileState::Idle},
+        {{Programming, Verified}, Stop, TileState::Failed},
+        {{}, Exited, TileState::Failed},
+    };
+    for (const auto& run : runs) {
+      TileStarted(t);
+      for (const char* line : run.lines) TileLine(t, line);
+      t.stopping = run.end == Stop;
+      if (run.end != Running) TileEnded(t, run.end != Exited);
+      QCOMPARE(t.state, run.state);
+    }
+    QCOMPARE(t.phase, "ended without a summary");
+    QCOMPARE(std::pair(t.good, t.failed), std::pair(2, 1));  // only a unit's own line counts it
     // The record of a search nothing answered is no unit's.
-    Run(t, {Searching, R"({"unit":{"time":"2026-12-07T09:40:00+01:00","result":"stopped","errors":0}})",
-            R"({"what":"burn P","result":"stopped","exit":130})"});
-    QCOMPARE(std::tie(t.state, t.lastUnit), std::tuple(TileState::Idle, "09:31:40"));
-    Run(t, {R"({"what":"burn P","result":"cannot open","exit":2})"});
-    QCOMPARE(t.state, TileState::Failed);
-    QCOMPARE(std::pair(t.good, t.failed), std::pair(1, 1));
-    Run(t, {Searching, R"({"what":"burn P","result":"not found","exit":3})"});
-    QCOMPARE(t.state, TileState::NoUnit);
-    // A process that dies says nothing of its unit: the tile is not left green.
-    Run(t, {Programming, "garbage", R"({"what":)"});
-    TileEnded(t, true);
-    QCOMPARE(t.state, TileState::Failed);
-    Run(t, {});
-    TileEnded(t, false);
-    QCOMPARE(std::tie(t.state, t.phase), std::tuple(TileState::Failed, "ended without a summary"));
-    // Stopped before it took the signal as its stop: nothing was touched.
-    Run(t, {});
-    t.stopping = true;
-    TileEnded(t, true);
-    QCOMPARE(t.state, TileState::Idle);
-    Run(t, {Programming, Verified});
-    t.stopping = true;
-    TileEnded(t, true);
-    QCOMPARE(t.state, TileState::Failed);
+    Run(t, {Searching, R"({"unit":{"time":"2026-12-07T09:40:00+01:00","result":"stopped","errors":0}})", Stopped});
+    QCOMPARE(std::tie(t.state, t.lastUnit), std::tuple(TileState::Idle, "09:30:12"));
   }
 
   void settingsAndCommandLine() {
