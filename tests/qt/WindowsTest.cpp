@@ -239,9 +239,8 @@ class WindowsTest : public QObject {
 
     // Options reach their twins; the old-version box stays on this window.
     for (Control box : {Burner::UpdateCheckAutoBurn, Burner::UpdateCheckVerOld, Burner::UpdateOptionFull0x00}) click(box);
-    QVERIFY(rig.Get<QCheckBox>(Main::UpdateCheckAutoBurn)->isChecked());
-    QVERIFY(!rig.Get<QCheckBox>(Main::UpdateCheckVerOld)->isChecked());
-    QVERIFY(rig.Get<QRadioButton>(Main::UpdateOptionFull0x00)->isChecked());
+    QVERIFY(rig.controls.Ticked(Main::UpdateCheckAutoBurn) && !rig.controls.Ticked(Main::UpdateCheckVerOld) &&
+            rig.controls.Ticked(Main::UpdateOptionFull0x00));
     auto* target = rig.Get<QComboBox>(Burner::UpdateSelectTarget);
     target->setCurrentIndex(3);
     emit target->activated(3);
@@ -451,8 +450,8 @@ class WindowsTest : public QObject {
     QCOMPARE(rig.controls.Text(Burner::UpdateLabelBurnState), "进度: 完成");
     const auto& flash = BootFlash(rig.link.unit.boot, 1);
     QVERIFY(std::all_of(flash.begin(), flash.begin() + 0xF00, [](uint8_t b) { return b == 0x11; }));
-    QCOMPARE(rig.controls.Text(Burner::UpdateTextFileName), first);
-    QCOMPARE(rig.controls.Text(Main::UpdateTextFileName), first);
+    QCOMPARE(std::pair(rig.controls.Text(Burner::UpdateTextFileName), rig.controls.Text(Main::UpdateTextFileName)),
+             std::pair(first, first));
     QCOMPARE(rig.dialogs.statusLine, "");
 
     // The burner's box is the main window's; a binary typed there but never
@@ -467,10 +466,10 @@ class WindowsTest : public QObject {
     Type(rig.Get<QLineEdit>(Burner::UpdateTextFileName), Qs(first));
     At(rig.link.scheduler, rig.link.pump.Now() + 0.3, [&] { rig.Press(Burner::UpdateButtonUpdate); });
     rig.Press(Burner::UpdateButtonUpdate);
-    QCOMPARE(rig.controls.Text(Main::UpdateLabelBurnState), "结束: 已停止");
-    QCOMPARE(rig.controls.Text(Burner::UpdateLabelBurnState), "结束: 已停止");
-    QCOMPARE(TextColour(rig.Get<QLabel>(Main::UpdateLabelBurnState)), QColor(Qt::red));
-    QCOMPARE(TextColour(rig.Get<QLabel>(Burner::UpdateLabelBurnState)), QColor(Qt::red));
+    for (Control state : {Main::UpdateLabelBurnState, Burner::UpdateLabelBurnState}) {
+      QCOMPARE(rig.controls.Text(state), "结束: 已停止");
+      QCOMPARE(TextColour(rig.Get<QLabel>(state)), QColor(Qt::red));
+    }
   }
 
   void charBornWindow() {
