@@ -128,16 +128,10 @@ class StationTest : public QObject {
 
   void settingsAndCommandLine() {
     MapSettings settings;
-    StationSetup setup;
-    setup.fixtures = {{"COM3 (/dev/ttyUSB0 0403:6001 A5XK3RJP)", "Fixture 1"}, {"/tmp/line2", "二号"}};
-    setup.image = "/line/panel.hex";
-    setup.log = "/line/production.log";
-    setup.expect = "0x0F16";
-    setup.operatorName = "Li Wei";
-    setup.order = "WO-17";
-    setup.station = "line-3";
-    setup.target = 4;
-    setup.fill00 = setup.autoRepeat = setup.locked = true;
+    const StationSetup setup{.fixtures = {{"COM3 (/dev/ttyUSB0 0403:6001 A5XK3RJP)", "Fixture 1"}, {"/tmp/line2", "二号"}},
+                             .image = "/line/panel.hex", .log = "/line/production.log", .expect = "0x0F16",
+                             .operatorName = "Li Wei", .order = "WO-17", .station = "line-3", .target = 4,
+                             .fill00 = true, .autoRepeat = true, .locked = true};
     SaveStation(settings, setup);
     // What is kept comes back whole: the fixture's command line is made from it.
     const StationSetup back = LoadStation(settings);
@@ -152,10 +146,8 @@ class StationTest : public QObject {
              (std::vector<std::string>{"burn", "--machine", "--port", "/dev/ttyUSB0", "--target", "4", "--fill", "00",
                                        "--auto", "--log", "/line/production.log", "--expect", "0x0F16", "--operator",
                                        "Li Wei", "--order", "WO-17", "--station", "line-3", "--", "/line/panel.hex"}));
-    StationSetup script;
-    script.image = "/line/two.bat";
     // A script names its own targets.
-    QCOMPARE(ChildArguments(script, {"/tmp/line2", ""}),
+    QCOMPARE(ChildArguments({.image = "/line/two.bat"}, {"/tmp/line2", ""}),
              (std::vector<std::string>{"burn", "--machine", "--port", "/tmp/line2", "--fill", "ff", "--", "/line/two.bat"}));
     QVERIFY(ChecksumMatches("", 0x0F16) && ChecksumMatches("0x0f16", 0x0F16) && ChecksumMatches("F16", 0x0F16));
     QVERIFY(!ChecksumMatches("0x0F17", 0x0F16) && !ChecksumMatches("0F16z", 0x0F16));
