@@ -14,12 +14,7 @@ namespace {
 std::string Written(const std::string& port, BurnEnd end, bool identified, double seconds, uint8_t target = 1,
                     const std::string& image = "panel.hex", uint16_t chip = 0x0101, int hour = 9) {
   ProductionRecord r;
-  std::tm when{};
-  when.tm_year = 126;
-  when.tm_mon = 11;
-  when.tm_mday = 7;
-  when.tm_hour = hour;
-  when.tm_isdst = -1;
+  std::tm when{.tm_hour = hour, .tm_mday = 7, .tm_mon = 11, .tm_year = 126, .tm_isdst = -1};
   r.time = std::mktime(&when);
   r.host = "line-3";
   r.port = port;
@@ -45,12 +40,8 @@ Yield Read(const std::vector<std::string>& lines) {
 }
 
 TEST(Yield, MedianAndNearestRankPercentile) {
-  EXPECT_EQ(Median({}), 0);
-  EXPECT_EQ(Percentile({}, 95), 0);
-  EXPECT_EQ(Median({7}), 7);
-  EXPECT_EQ(Percentile({7}, 95), 7);
-  EXPECT_EQ(Median({5, 1, 3}), 3);
-  EXPECT_EQ(Median({4, 1, 3, 2}), 2.5);
+  EXPECT_EQ(std::make_tuple(Median({}), Percentile({}, 95), Median({7}), Percentile({7}, 95)), std::make_tuple(0.0, 0.0, 7.0, 7.0));
+  EXPECT_EQ(std::make_pair(Median({5, 1, 3}), Median({4, 1, 3, 2})), std::make_pair(3.0, 2.5));
   std::vector<double> twenty;
   for (int k = 20; k >= 1; --k) twenty.push_back(k);
   EXPECT_EQ(Percentile(twenty, 95), 19);

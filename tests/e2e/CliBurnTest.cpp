@@ -96,8 +96,7 @@ TEST(CliBurn, WhatCouldNotBeBurnedToItsEndOrLoggedTouchesNoUnit) {
 TEST(CliBurn, ALogLineThatCannotBeWrittenStopsTheRun) {
   // The log opens, but its lines do not fit: the first unit's line stops an
   // auto-repeat run as Ctrl-C would.
-  const std::string log = ::testing::TempDir() + "full-" + std::to_string(getpid()) + ".log";
-  std::remove(log.c_str());
+  const std::string log = FreshLog("full");
   ASSERT_EQ(symlink("/dev/full", log.c_str()), 0);
   UnitProcess unit({"--no-wire", "--chip", "0101"});
   const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "1", "--auto", "--quiet", "--log", log,
@@ -118,8 +117,7 @@ TEST(CliBurn, RestartRequest) {
 TEST(CliBurn, TwoProcessesShareOneLogAndCtrlCStopsEachCleanly) {
   // Both burn unit after unit until stopped, a next unit fitted 50 ms after
   // the burn looks for it: many lines, written at once.
-  const std::string log = ::testing::TempDir() + "production-" + std::to_string(getpid()) + ".log";
-  std::remove(log.c_str());
+  const std::string log = FreshLog("production");
   const std::vector<std::string> fitting{"--chip", "0101", "--no-wire", "--next-unit-after", "0.05"};
   UnitProcess first(fitting), second(fitting);
   const std::string image = TempFile("small.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
@@ -152,49 +150,25 @@ TEST(CliBurn, TwoProcessesShareOneLogAndCtrlCStopsEachCleanly) {
   EXPECT_NE(lines[0].find("\"target\":1,\"chip_id\":\"0x0101\",\"chip\":\"Stc 89C51\""), std::string::npos) << lines[0];
 }
 
-TEST(CliBurn, AutoRepeatBurnsEachUnitAsItIsFitted) {
-  const std::string log = ::testing::TempDir() + "fitted-" + std::to_string(getpid()) + ".log";
-  std::remove(log.c_str());
-  UnitProcess unit({"--chip", "0101", "--no-wire", "--units", "2"});
-  CliProcess cli({"burn", "--port", unit.device, "--target", "1", "--auto", "--log", log,
-                  TempFile("fitted.hex", ":0400000002004C535B\r\n:00000001FF\r\n")});
-  const auto verified = [&] { return Count(Slurp(log), "\"result\":\"verified\""); };
-  // Up to 5 s for the line of the unit in place, then half a second more.
-  const auto settle = [&](size_t count) {
-    for (int k = 0; k < 100 && verified() < count; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    return verified();
-  };
-  EXPECT_EQ(settle(1), 1u) << "the unit that left is not burned again";
-  kill(unit.pid, SIGUSR1);
-  EXPECT_EQ(settle(2), 2u) << "the unit fitted by the signal is burned";
-  kill(unit.pid, SIGUSR1);
-  EXPECT_EQ(settle(0), 2u) << "no third unit";
-  kill(cli.pid, SIGINT);
-  EXPECT_EQ(cli.Wait(), 130);
-  unit.Stop();
-  EXPECT_EQ(Count(Slurp(unit.log), "ambrelin-unit: unit 2 fitted\n"), 1u) << Slurp(unit.log);
-}
-
 TEST(CliBurn, GangOfThreeWithOneSilentUnit) {
-  const std::string log = ::testing::TempDir() + "gang-" + std::to_string(getpid()) + ".log";
-  std::remove(log.c_str());
+  const std::string log = FreshLog("gang");
   UnitProcess one({"--chip", "0101", "--no-wire"}), two({"--chip", "0101", "--no-wire"}), silent({"--silent"});
   const CliRun run = RunCli({"burn", "--port", one.device, "--port", silent.device, "--port", two.device, "--port",
                              "/dev/no-such-port", "--target", "1", "--log", log,
                              TempFile("gang.hex", ":0400000002004C535B\r\n:00000001FF\r\n")});
   EXPECT_EQ(run.status, 3) << run.out << run.err;
-  EXPECT_EQ(Count(run.out, "  done  "), 2u) << run.out;
-  EXPECT_EQ(Count(run.out, "  not found  "), 1u) << run.out;
-  EXPECT_EQ(Count(run.out, "/dev/no-such-port  cannot open  "), 1u) << run.out;
   const std::string lines = Slurp(log);
-  EXPECT_EQ(Count(lines, "\"result\":\"verified\""), 2u) << lines;
-  EXPECT_EQ(Count(lines, "\"result\":\"not found\""), 1u) << lines;
-  EXPECT_EQ(Count(lines, "\"port\":\"/dev/no-such-port\",\"adapter\":\"\",\"target\":1,"), 1u) << lines;
-  EXPECT_EQ(Count(lines, "\"result\":\"cannot open\""), 1u) << lines;
-  // Hashed by sha256sum.
-  EXPECT_EQ(Count(lines, "\"image_sha256\":\"1afc426bbc0ccf03400d07b630729cc73f8bfbf11883edb468883c252182bcae\""), 4u)
+  EXPECT_EQ(std::make_tuple(Count(run.out, "  done  "), Count(run.out, "  not found  "),
+                            Count(run.out, "/dev/no-such-port  cannot open  ")),
+            std::make_tuple(2u, 1u, 1u))
+      << run.out;
+  EXPECT_EQ(std::make_tuple(Count(lines, "\"result\":\"verified\""), Count(lines, "\"result\":\"not found\""),
+                            Count(lines, "\"port\":\"/dev/no-such-port\",\"adapter\":\"\",\"target\":1,"),
+                            Count(lines, "\"result\":\"cannot open\"")),
+            std::make_tuple(2u, 1u, 1u, 1u))
       << lines;
+  // Hashed by sha256sum.
+  EXPECT_EQ(Count(lines, "\"image_sha256\":\"1afc426bbc0ccf03400d07b630729cc73f8bfbf11883edb468883c252182bcae\""), 4u);
 }
 
 }  // namespace

@@ -15,8 +15,7 @@ struct ReportLog : ::testing::Test {
   static inline std::string log;
 
   static void SetUpTestSuite() {
-    log = ::testing::TempDir() + "report-" + std::to_string(getpid()) + ".log";
-    std::remove(log.c_str());
+    log = FreshLog("report");
     const std::string image = TempFile("report.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
     UnitProcess good({"--chip", "0101", "--no-wire", "--quiet"}), refusing({"--chip", "0101", "--no-wire", "--quiet",
                                                                             "--boot-refuse", "1"}),

@@ -84,6 +84,13 @@ struct UnitProcess {
   ~UnitProcess() { Stop(); }
 };
 
+// A log path of this process's own, with no file there yet.
+inline std::string FreshLog(const std::string& name) {
+  const std::string path = ::testing::TempDir() + name + "-" + std::to_string(getpid()) + ".log";
+  std::remove(path.c_str());
+  return path;
+}
+
 // A file in the test's folder with this content.
 inline std::string TempFile(const std::string& name, const std::string& content) {
   const std::string path = ::testing::TempDir() + name;

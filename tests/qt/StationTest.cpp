@@ -55,9 +55,13 @@ void Type(QLineEdit* edit, const QString& text) {
 
 void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-TileView Fed(std::initializer_list<const char*> lines, TileView t = {}) {
+void Feed(TileView& t, std::initializer_list<const char*> lines) {
   for (const char* line : lines) TileLine(t, line);
-  return t;
+}
+// A new run of the tile's process, with the lines it wrote.
+void Run(TileView& t, std::initializer_list<const char*> lines) {
+  TileStarted(t);
+  Feed(t, lines);
 }
 
 constexpr const char* Searching = R"({"phase":"searching","done":0,"address":"0x0000","errors":0})";
@@ -75,119 +79,78 @@ class StationTest : public QObject {
  private slots:
   void tileFollowsItsProcess() {
     TileView t;
-    TileStarted(t);
-    t = Fed({Searching}, t);
+    Run(t, {Searching});
     QCOMPARE(t.state, TileState::NoUnit);
-    t = Fed({Programming}, t);
-    QCOMPARE(t.state, TileState::Burning);
-    QCOMPARE(t.percent, 50);
-    QCOMPARE(t.errors, 2);
-    t = Fed({Verified, Searching}, t);
+    Feed(t, {Programming});
+    QCOMPARE(std::tuple(t.state, t.percent, t.errors), std::tuple(TileState::Burning, 50, 2));
+    Feed(t, {Verified, Searching});
     // The good unit stays green while the next is searched for.
+    QCOMPARE(std::tie(t.chip, t.verifySum, t.lastUnit), std::tuple("0x0003 Philips P89V51RD", "0x0F16", "09:30:12"));
     QCOMPARE(t.state, TileState::Good);
-    QCOMPARE(t.chip, "0x0003 Philips P89V51RD");
-    QCOMPARE(t.verifySum, "0x0F16");
-    QCOMPARE(t.lastUnit, "09:30:12");
-    t = Fed({Programming, Lost, R"({"what":"burn /dev/ttyUSB0","result":"port lost","exit":7})"}, t);
-    QCOMPARE(t.state, TileState::Failed);
-    QCOMPARE(t.verifySum, "");
+    Feed(t, {Programming, Lost, R"({"what":"burn /dev/ttyUSB0","result":"port lost","exit":7})"});
+    QCOMPARE(std::tie(t.state, t.verifySum), std::tuple(TileState::Failed, ""));
     QCOMPARE(std::pair(t.good, t.failed), std::pair(1, 1));
     TileEnded(t, false);
     QVERIFY(!t.running);
     QCOMPARE(t.state, TileState::Failed);
 
-    // Runs that touched no unit end as their summary says.
-    TileStarted(t);
-    t = Fed({Searching, R"({"what":"burn P","result":"stopped","exit":130})"}, t);
-    TileEnded(t, false);
-    QCOMPARE(t.state, TileState::Idle);
-    // The record of a search nothing answered is no unit's.
-    TileStarted(t);
-    t = Fed({Searching, R"({"unit":{"time":"2026-12-07T09:40:00+01:00","result":"stopped","errors":0}})",
-             R"({"what":"burn P","result":"stopped","exit":130})"}, t);
-    QCOMPARE(t.state, TileState::Idle);
-    QCOMPARE(t.lastUnit, "09:31:40");
-    TileStarted(t);
-    t = Fed({R"({"what":"burn P","result":"cannot open","exit":2})"}, t);
-    QCOMPARE(t.state, TileState::Failed);
-    QCOMPARE(std::pair(t.good, t.failed), std::pair(1, 1));
-    TileStarted(t);
-    t = Fed({Searching, R"({"what":"burn P","result":"not found","exit":3})"}, t);
-    QCOMPARE(t.state, TileState::NoUnit);
-    // A process that dies says nothing of its unit: the tile is not left green.
-    TileStarted(t);
-    t = Fed({Programming, "garbage", R"({"what":)"}, t);
-    TileEnded(t, true);
-    QCOMPARE(t.state, TileState::Failed);
-    TileStarted(t);
-    TileEnded(t, false);
-    QCOMPARE(t.state, TileState::Failed);
+    // Runs that touched no unit end as their summary says; a process that
+    // dies says nothing of its unit, and the tile is not left green; one
+    // stopped before it took the signal as its stop touched nothing.
+    constexpr const char* Stopped = R"({"what":"burn P","result":"stopped","exit":130})";
+    enum End { Running, Exited, Crashed, Stop };
+    const struct {
+      std::vector<const char*> lines;
+      End end;
+      TileState state;
+    } runs[] = {
+        {{R"({"what":"burn P","result":"cannot open","exit":2})"}, Running, TileState::Failed},
+        {{Searching, Stopped}, Exited, TileState::Idle},
+        {{Searching, R"({"what":"burn P","result":"not found","exit":3})"}, Running, TileState::NoUnit},
+        {{Programming, "garbage", R"({"what":)"}, Crashed, TileState::Failed},
+        {{}, Stop, TileState::Idle},
+        {{Programming, Verified}, Stop, TileState::Failed},
+        {{}, Exited, TileState::Failed},
+    };
+    for (const auto& run : runs) {
+      TileStarted(t);
+      for (const char* line : run.lines) TileLine(t, line);
+      t.stopping = run.end == Stop;
+      if (run.end != Running) TileEnded(t, run.end != Exited);
+      QCOMPARE(t.state, run.state);
+    }
     QCOMPARE(t.phase, "ended without a summary");
-    // Stopped before it took the signal as its stop: nothing was touched.
-    TileStarted(t);
-    t.stopping = true;
-    TileEnded(t, true);
-    QCOMPARE(t.state, TileState::Idle);
-    TileStarted(t);
-    t = Fed({Programming, Verified}, t);
-    t.stopping = true;
-    TileEnded(t, true);
-    QCOMPARE(t.state, TileState::Failed);
+    QCOMPARE(std::pair(t.good, t.failed), std::pair(2, 1));  // only a unit's own line counts it
+    // The record of a search nothing answered is no unit's.
+    Run(t, {Searching, R"({"unit":{"time":"2026-12-07T09:40:00+01:00","result":"stopped","errors":0}})", Stopped});
+    QCOMPARE(std::tie(t.state, t.lastUnit), std::tuple(TileState::Idle, "09:30:12"));
   }
 
   void settingsAndCommandLine() {
     MapSettings settings;
-    StationSetup setup;
-    setup.fixtures = {{"COM3 (/dev/ttyUSB0 0403:6001 A5XK3RJP)", "Fixture 1"}, {"/tmp/line2", "二号"}};
-    setup.image = "/line/panel.hex";
-    setup.log = "/line/production.log";
-    setup.expect = "0x0F16";
-    setup.operatorName = "Li Wei";
-    setup.order = "WO-17";
-    setup.station = "line-3";
-    setup.target = 4;
-    setup.fill00 = setup.autoRepeat = setup.locked = true;
+    const StationSetup setup{.fixtures = {{"COM3 (/dev/ttyUSB0 0403:6001 A5XK3RJP)", "Fixture 1"}, {"/tmp/line2", "二号"}},
+                             .image = "/line/panel.hex", .log = "/line/production.log", .expect = "0x0F16",
+                             .operatorName = "Li Wei", .order = "WO-17", .station = "line-3", .target = 4,
+                             .fill00 = true, .autoRepeat = true, .locked = true};
     SaveStation(settings, setup);
+    // What is kept comes back whole: the fixture's command line is made from it.
     const StationSetup back = LoadStation(settings);
     QCOMPARE(back.fixtures.size(), size_t{2});
     QCOMPARE(back.fixtures[1].name, "二号");
-    QCOMPARE(back.fixtures[0].port, setup.fixtures[0].port);
-    QCOMPARE(std::tie(back.image, back.log, back.expect, back.operatorName, back.order, back.station),
-             std::tie(setup.image, setup.log, setup.expect, setup.operatorName, setup.order, setup.station));
-    QCOMPARE(back.target, 4);
-    QVERIFY(back.fill00 && back.autoRepeat && back.locked);
+    QVERIFY(back.locked);
     QCOMPARE(LoadStation(*std::make_unique<MapSettings>()).target, 1);
 
-    QCOMPARE(PortOfEntry(setup.fixtures[0].port), "/dev/ttyUSB0");
     QCOMPARE(PortOfEntry("COM9 (/tmp/ambrelin-com)"), "/tmp/ambrelin-com");
     QCOMPARE(PortOfEntry("/tmp/line2"), "/tmp/line2");
-    QCOMPARE(ChildArguments(setup, setup.fixtures[0]),
+    QCOMPARE(ChildArguments(back, back.fixtures[0]),
              (std::vector<std::string>{"burn", "--machine", "--port", "/dev/ttyUSB0", "--target", "4", "--fill", "00",
                                        "--auto", "--log", "/line/production.log", "--expect", "0x0F16", "--operator",
                                        "Li Wei", "--order", "WO-17", "--station", "line-3", "--", "/line/panel.hex"}));
-    StationSetup script;
-    script.image = "/line/two.bat";
     // A script names its own targets.
-    QCOMPARE(ChildArguments(script, {"/tmp/line2", ""}),
+    QCOMPARE(ChildArguments({.image = "/line/two.bat"}, {"/tmp/line2", ""}),
              (std::vector<std::string>{"burn", "--machine", "--port", "/tmp/line2", "--fill", "ff", "--", "/line/two.bat"}));
     QVERIFY(ChecksumMatches("", 0x0F16) && ChecksumMatches("0x0f16", 0x0F16) && ChecksumMatches("F16", 0x0F16));
     QVERIFY(!ChecksumMatches("0x0F17", 0x0F16) && !ChecksumMatches("0F16z", 0x0F16));
-  }
-
-  void imageShownAsTheBurnPageShowsIt() {
-    StationRig rig;
-    rig.controls.SetVisible(S::StationForm, true);
-    Type(rig.Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
-    QCOMPARE(rig.Get<QLabel>(S::StationLabelCodeSum)->text(), "校验: 0xF16");
-    QCOMPARE(rig.Get<QLabel>(S::StationLabelSha256)->text(),
-             "SHA-256: 9f1fdeca1859b4a7aab94bc56df3eafe3762812dcd5ea77dbf42a90c11ed9ca6");
-    const QString ffSum = rig.Get<QLabel>(S::StationLabelCodeSum)->text();
-    Click(rig.Get<QRadioButton>(S::StationOptionFull0x00));
-    QVERIFY(rig.Get<QLabel>(S::StationLabelCodeSum)->text() != ffSum);
-    Type(rig.Get<QLineEdit>(S::StationTextExpect), "0x1234");
-    QCOMPARE(rig.Get<QLabel>(S::StationLabelCodeSum)->palette().color(QPalette::WindowText), QColor(0xC62828));
-    QCOMPARE(rig.settings.Get("Station", "Expect"), "0x1234");
-    QCOMPARE(rig.settings.Get("Station", "Fill"), "00");
   }
 
   void lockLeavesOnlyStartAndStop() {
@@ -207,13 +170,22 @@ class StationTest : public QObject {
     QCOMPARE(rig.settings.Get("Station", "Port1"), "COM3 (/dev/ttyFake3 0403:6001 A5XK3RJP)");
     QCOMPARE(rig.settings.Get("Station", "Name1"), "Fixture 1");
 
+    // The image shown as the burn page shows it.
     QLineEdit* file = rig.Get<QLineEdit>(S::StationTextFileName);
-    Type(file, "/line/a.hex");
+    Type(file, Qs(Sample()));
+    auto* sum = rig.Get<QLabel>(S::StationLabelCodeSum);
+    QCOMPARE(sum->text(), "校验: 0xF16");
+    QCOMPARE(rig.Get<QLabel>(S::StationLabelSha256)->text(),
+             "SHA-256: 9f1fdeca1859b4a7aab94bc56df3eafe3762812dcd5ea77dbf42a90c11ed9ca6");
+    Click(rig.Get<QRadioButton>(S::StationOptionFull0x00));
+    QCOMPARE(sum->text(), "校验: 0xEF16");
+    Type(rig.Get<QLineEdit>(S::StationTextExpect), "0x1234");
+    QCOMPARE(sum->palette().color(QPalette::WindowText), QColor(0xC62828));
     Click(rig.Get<QPushButton>(S::StationButtonLock));
     QCOMPARE(rig.settings.Get("Station", "Locked"), "1");
     QTest::keyClicks(file, "x");
     Click(rig.Get<QPushButton>(S::StationButtonAddFixture));
-    QCOMPARE(file->text(), "/line/a.hex");
+    QCOMPARE(file->text(), Qs(Sample()));
     QVERIFY(!rig.Tile(2));
     QVERIFY(!rig.InTile<QLineEdit>(1, S::TileTextName)->isEnabled());
     QVERIFY(!rig.InTile<QPushButton>(1, S::TileButtonRemove)->isEnabled());
@@ -230,7 +202,9 @@ class StationTest : public QObject {
     QVERIFY(file->isEnabled());
     QCOMPARE(rig.settings.Get("Station", "Locked"), "0");
     // A new window finds what the last one kept.
-    QCOMPARE(LoadStation(rig.settings).image, "/line/a.hex");
+    QCOMPARE(LoadStation(rig.settings).image, Sample());
+    QCOMPARE(rig.settings.Get("Station", "Expect"), "0x1234");
+    QCOMPARE(rig.settings.Get("Station", "Fill"), "00");
     Click(rig.InTile<QPushButton>(1, S::TileButtonRemove));
     QCOMPARE(rig.settings.Get("Station", "Fixtures"), "0");
   }
@@ -239,8 +213,7 @@ class StationTest : public QObject {
     UnitProcess good1({"--no-wire", "--quiet"}), good2({"--no-wire", "--quiet"}), silent({"--silent", "--quiet"});
     // Slow enough that it is pulled while it is being programmed.
     UnitProcess pulled({"--no-wire", "--quiet", "--delay", "0.003"});
-    const std::string log = ::testing::TempDir() + "station-" + std::to_string(getpid()) + ".log";
-    std::remove(log.c_str());
+    const std::string log = FreshLog("station");
     StationRig rig;
     rig.controls.SetVisible(S::StationForm, true);
     const std::string ports[] = {good1.device, silent.device, pulled.device, good2.device};
@@ -298,25 +271,23 @@ class StationTest : public QObject {
 
   void closingStopsTheFixtures() {
     UnitProcess silent({"--silent", "--quiet"});
+    const auto searching = [&silent](StationRig& rig) {
+      rig.controls.SetVisible(S::StationForm, true);
+      Click(rig.Get<QPushButton>(S::StationButtonAddFixture));
+      rig.InTile<QComboBox>(1, S::TileSelectPort)->setEditText(Qs(silent.device));
+      Type(rig.Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
+      Click(rig.InTile<QPushButton>(1, S::TileButtonStart));
+      QTRY_COMPARE_WITH_TIMEOUT(rig.InTile<QLabel>(1, S::TileLabelPhase)->text(), "searching", 10000);
+    };
     StationRig rig;
-    rig.controls.SetVisible(S::StationForm, true);
-    Click(rig.Get<QPushButton>(S::StationButtonAddFixture));
-    rig.InTile<QComboBox>(1, S::TileSelectPort)->setEditText(Qs(silent.device));
-    Type(rig.Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
-    Click(rig.InTile<QPushButton>(1, S::TileButtonStart));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.InTile<QLabel>(1, S::TileLabelPhase)->text(), "searching", 10000);
+    searching(rig);
     rig.controls.Window(S::StationForm.window)->close();
     QVERIFY(!rig.Running(1));
     QCOMPARE(rig.InTile<QLabel>(1, S::TileLabelPhase)->text(), "stopped");
 
     // A window that goes while a fixture runs takes its process with it.
     auto gone = std::make_unique<StationRig>();
-    gone->controls.SetVisible(S::StationForm, true);
-    Click(gone->Get<QPushButton>(S::StationButtonAddFixture));
-    gone->InTile<QComboBox>(1, S::TileSelectPort)->setEditText(Qs(silent.device));
-    Type(gone->Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
-    Click(gone->InTile<QPushButton>(1, S::TileButtonStart));
-    QTRY_COMPARE_WITH_TIMEOUT(gone->InTile<QLabel>(1, S::TileLabelPhase)->text(), "searching", 10000);
+    searching(*gone);
     gone.reset();
   }
 };
