@@ -48,7 +48,8 @@ struct Controls {
 
 struct SerialPort {
   virtual ~SerialPort() = default;
-  // Which device each COMn stands for now (numbers 1 to 32).
+  // Which device each COMn stands for now (numbers 1 to 256; only a pinned
+  // number goes above 32 where the platform does not number its ports).
   virtual std::map<int, std::string> Ports() = 0;
   // Whether COMn could be opened now, found without disturbing the device.
   virtual bool Probe(int number) = 0;

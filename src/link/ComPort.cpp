@@ -46,12 +46,13 @@ std::string OpenFailedText(const Ambrelin& a, std::string_view port, const PortC
 
 std::optional<int> ComNumber(std::string_view text) {
   if (!text.starts_with("COM")) return std::nullopt;
-  const std::string_view digits = text.substr(3, 2);
+  const std::string_view digits = text.substr(3);
   int n = 0;
   size_t used = 0;
-  while (used < digits.size() && digits[used] >= '0' && digits[used] <= '9')
+  // A fourth digit is enough to refuse the number.
+  while (used < digits.size() && used <= 3 && digits[used] >= '0' && digits[used] <= '9')
     n = n * 10 + (digits[used++] - '0');
-  if (used == 0) return std::nullopt;
+  if (used == 0 || used > 3 || n < 1 || n > HighestComNumber) return std::nullopt;
   return n;
 }
 
@@ -64,13 +65,13 @@ void DesktopSelectComPort_DropDown(Ambrelin& a) {
   std::vector<std::string> entries;
   a.listedPorts.clear();
   if (!a.port.IsOpen()) {
-    const auto ports = a.port.Ports();
-    for (int n = 1; n <= ComPortCount; ++n) {
-      auto it = ports.find(n);
-      if (it == ports.end() || !a.port.Probe(n)) continue;
+    // Every number the port gives, in order: where the machine numbers its
+    // devices itself they stay within COM32 and only a pin goes higher.
+    for (const auto& [n, device] : a.port.Ports()) {
+      if (!a.port.Probe(n)) continue;
       const std::string identity = a.port.Identity(n);
-      entries.push_back("COM" + std::to_string(n) + " (" + it->second + (identity.empty() ? "" : " " + identity) + ")");
-      a.listedPorts[n] = it->second;
+      entries.push_back("COM" + std::to_string(n) + " (" + device + (identity.empty() ? "" : " " + identity) + ")");
+      a.listedPorts[n] = device;
     }
   }
   a.controls.SetEntries(Main::DesktopSelectComPort, entries);

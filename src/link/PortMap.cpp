@@ -8,7 +8,7 @@ std::map<int, std::string> MapComPorts(const std::vector<std::string>& devices,
                                        const std::map<int, std::string>& pins) {
   std::map<int, std::string> ports;
   for (const auto& [n, path] : pins)
-    if (n >= 1 && n <= ComPortCount && !path.empty()) ports[n] = path;
+    if (n >= 1 && n <= HighestComNumber && !path.empty()) ports[n] = path;
   int n = 1;
   for (const auto& device : devices) {
     bool pinned = std::any_of(ports.begin(), ports.end(), [&](const auto& p) { return p.second == device; });

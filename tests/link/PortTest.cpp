@@ -17,12 +17,12 @@ struct Port : AppTest {
 };
 
 TEST_F(Port, ListShowsOpenablePortsWithTheirDevicesOnBothWindows) {
-  port.present = {{1, "/dev/ttyS0"}, {3, "/dev/ttyUSB0"}, {7, "/dev/ttyUSB1"}, {12, "/dev/pts/4"}};
+  port.present = {{1, "/dev/ttyS0"}, {3, "/dev/ttyUSB0"}, {7, "/dev/ttyUSB1"}, {12, "/dev/pts/4"}, {200, "/dev/pts/5"}};
   port.identities = {{7, "0403:6001 A50285BI"}};
   port.busy = 3;
   DesktopSelectComPort_DropDown(a);
   const std::vector<std::string> expected{"COM1 (/dev/ttyS0)", "COM7 (/dev/ttyUSB1 0403:6001 A50285BI)",
-                                          "COM12 (/dev/pts/4)"};
+                                          "COM12 (/dev/pts/4)", "COM200 (/dev/pts/5)"};
   EXPECT_EQ(std::make_pair(c.Entries(Main::DesktopSelectComPort), c.Entries(Burner::DesktopSelectComPort)),
             std::make_pair(expected, expected));
   EXPECT_EQ(Both(Main::DesktopSelectComPort, Burner::DesktopSelectComPort), "串口 | 选择串口");
@@ -36,14 +36,14 @@ TEST_F(Port, ListShowsOpenablePortsWithTheirDevicesOnBothWindows) {
 }
 
 TEST_F(Port, OpenAndCloseMoveBetweenTheTwoStatesOnBothWindows) {
-  port.present = {{12, "/dev/pts/4"}};
-  Choose("COM12 (/dev/pts/4)");
+  port.present = {{200, "/dev/pts/4"}};
+  Choose("COM200 (/dev/pts/4)");
   a.link.RxCount = 5;
   DesktopButtonSelectComSwitch_Click(a);
   EXPECT_EQ(std::make_tuple(a.ComOpen, port.opened, port.settings, a.link.RxCount),
-            std::make_tuple(true, 12, std::string("38400,N,8,1"), int16_t{0}));
+            std::make_tuple(true, 200, std::string("38400,N,8,1"), int16_t{0}));
   EXPECT_EQ(Both(Main::DesktopButtonSelectComSwitch, Burner::DesktopButtonSelectComSwitch), "关闭串口 | 关闭串口");
-  EXPECT_EQ(c.Text(Burner::DesktopSelectComPort), "COM12 (/dev/pts/4)");
+  EXPECT_EQ(c.Text(Burner::DesktopSelectComPort), "COM200 (/dev/pts/4)");
   EXPECT_FALSE(c.Enabled(Main::DesktopSelectComPort) || c.Enabled(Burner::DesktopSelectComPort));
 
   a.Language = 1;
@@ -102,6 +102,13 @@ TEST_F(Port, TheDeviceTheListShowedIsOpenedWhateverTheNumberMeansByThen) {
   EXPECT_EQ(port.present[port.opened], "/dev/ttyACM0");
 }
 
+TEST(ComNumber, OneToThreeDigitsFromCom1ToCom256) {
+  const std::pair<std::string_view, std::optional<int>> cases[] = {
+      {"COM1", 1}, {"COM256", 256}, {"COM120 (/dev/ttyUSB0)", 120}, {"COM7x", 7}, {"COM0", {}},
+      {"COM257", {}}, {"COM1000", {}}, {"COM", {}}, {"com3", {}}};
+  for (const auto& [text, n] : cases) EXPECT_EQ(ComNumber(text), n) << text;
+}
+
 TEST(PortCause, FactsGiveTheFirstFaultInEitherLanguage) {
   const auto fact = [](auto change) {
     PortFacts f;
@@ -143,12 +150,14 @@ TEST(PortCause, FactsGiveTheFirstFaultInEitherLanguage) {
 
 TEST(PortMap, PinsWinAndDevicesFillTheFreeNumbersInOrder) {
   const auto ports = MapComPorts({"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0"},
-                                 {{1, "/tmp/unit"}, {2, "/dev/ttyUSB0"}, {40, "/dev/x"}, {5, ""}, {32, "/dev/y"}});
-  EXPECT_EQ(ports, (std::map<int, std::string>{
-                       {1, "/tmp/unit"}, {2, "/dev/ttyUSB0"}, {3, "/dev/ttyS0"}, {4, "/dev/ttyS1"}, {32, "/dev/y"}}));
+                                 {{1, "/tmp/unit"}, {2, "/dev/ttyUSB0"}, {200, "/dev/x"}, {5, ""}, {32, "/dev/y"},
+                                  {257, "/dev/z"}});
+  EXPECT_EQ(ports, (std::map<int, std::string>{{1, "/tmp/unit"}, {2, "/dev/ttyUSB0"}, {3, "/dev/ttyS0"},
+                                               {4, "/dev/ttyS1"}, {32, "/dev/y"}, {200, "/dev/x"}}));
   std::vector<std::string> many;
   for (int k = 0; k < 40; ++k) many.push_back("/dev/ttyS" + std::to_string(k));
-  EXPECT_EQ(MapComPorts(many, {}).size(), 32u);
+  // A pin above COM32 does not draw the devices past COM32 after it.
+  EXPECT_EQ(MapComPorts(many, {{200, "/dev/x"}}).size(), 33u);
 }
 
 }  // namespace

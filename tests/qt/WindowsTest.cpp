@@ -163,7 +163,7 @@ class WindowsTest : public QObject {
 
   void mainWindow() {
     QtRig rig;
-    rig.port.present = {{3, "/dev/ttyFake3"}, {5, "/dev/ttyFake5"}};
+    rig.port.present = {{5, "/dev/ttyFake5"}, {200, "/dev/ttyFake200"}};
     rig.port.busy = 5;
     rig.settings.Put("Debug", "DebugTextC3", "0503 0012 001e");
     StartUp(rig.app);
@@ -179,7 +179,7 @@ class WindowsTest : public QObject {
     QCOMPARE(port->count(), 1);
     port->setCurrentIndex(0);
     QTest::mouseClick(rig.Get<QPushButton>(Main::DesktopButtonSelectComSwitch), Qt::LeftButton);
-    QCOMPARE(rig.port.opened, 3);
+    QCOMPARE(rig.port.opened, 200);
     QVERIFY2(rig.writes.empty(), "nothing is sent when the window opens");
 
     // A key on a slider sends one command a step.
