@@ -15,10 +15,10 @@ std::string DevicePin::Get(std::string_view section, std::string_view key) {
   return section == PortPinSection && key == "COM1" ? device : std::string();
 }
 
-// A typing slip such as "COM123" must not reach COM12.
+// A typing slip such as "COM12x" or "COM012" must not reach COM12.
 std::optional<int> ComArgument(std::string_view text) {
   const auto n = ComNumber(text);
-  if (!n || text != "COM" + std::to_string(*n) || *n < 1 || *n > ComPortCount) return std::nullopt;
+  if (!n || text != "COM" + std::to_string(*n)) return std::nullopt;
   return n;
 }
 

@@ -49,7 +49,7 @@ struct DevicePin : SettingsStore {
   void Put(std::string_view, std::string_view, std::string_view) override {}
 };
 
-// The port an argument names when all of it is "COMn", n from 1 to 32; any
+// The port an argument names when all of it is "COMn", n from 1 to 256; any
 // other text is a device.
 std::optional<int> ComArgument(std::string_view text);
 // Bytes as upper-case hex pairs separated by blanks.

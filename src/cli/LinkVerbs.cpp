@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/Cli.h"
+#include "link/ComPort.h"
 #include "link/DeviceCheck.h"
 #include "link/PortMap.h"
 #include "link/TxRx.h"
@@ -22,7 +23,7 @@ int Ports(Parsed& p) {
 int Pin(Parsed& p) {
   const auto args = p.Positional();
   if (args.empty() || args.size() > 2) return p.Usage("COMn and at most one device");
-  if (!ComArgument(args[0])) return p.Usage("'" + args[0] + "' is not COM1 to COM32");
+  if (!ComArgument(args[0])) return p.Usage("'" + args[0] + "' is not COM1 to COM" + std::to_string(HighestComNumber));
   QtSettingsStore settings;
   settings.Put(PortPinSection, args[0], args.size() == 2 ? args[1] : "");
   return ExitOk;

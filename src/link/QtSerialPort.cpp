@@ -86,7 +86,7 @@ std::map<int, std::string> QtSerialPort::Ports() {
   });
   std::map<int, std::string> pinned;
   QStringList pinnedDevices;
-  for (int n = 1; n <= ComPortCount; ++n) {
+  for (int n = 1; n <= HighestComNumber; ++n) {
     std::string path = pins.Get(PortPinSection, "COM" + std::to_string(n));
     if (path.empty()) continue;
     pinned[n] = path;

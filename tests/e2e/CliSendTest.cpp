@@ -36,12 +36,12 @@ TEST(CliSend, FramesCrossTheWireByteForByteAndARefusedTextSendsNothing) {
   }
 
   // A pinned number is listed and reaches the unit.
-  ASSERT_EQ(RunCli({"pin", "COM9", unit.device}).status, 0);
-  EXPECT_NE(RunCli({"ports"}).out.find("COM9\t" + unit.device + "\t\n"), std::string::npos);
-  EXPECT_EQ(RunCli({"send", "--port", "COM9", "--address", "3", " "}).status, 0);
+  ASSERT_EQ(RunCli({"pin", "COM200", unit.device}).status, 0);
+  EXPECT_NE(RunCli({"ports"}).out.find("COM200\t" + unit.device + "\t\n"), std::string::npos);
+  EXPECT_EQ(RunCli({"send", "--port", "COM200", "--address", "3", " "}).status, 0);
   EXPECT_EQ(received(), "rx 55 00 03 58 01 00 59 AA\n") << "and nothing of the refused texts";
-  ASSERT_EQ(RunCli({"pin", "COM9"}).status, 0);
-  EXPECT_EQ(RunCli({"ports"}).out.find("COM9\t" + unit.device), std::string::npos);
+  ASSERT_EQ(RunCli({"pin", "COM200"}).status, 0);
+  EXPECT_EQ(RunCli({"ports"}).out.find("COM200\t" + unit.device), std::string::npos);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(Cli, HelpVersionAndUsageErrors) {
       {{"image", "x.hex", "--fill", "7"}, "image: --fill must be 00 or ff"},
       {{"dump", "x.hex", "--last", "lots"}, "dump: --last must be an address in hex"},
       {{"send", "--port", "COM1", "--address", "1", "--wait", "-1", "00"}, "send: --wait must be a number"},
-      {{"pin", "COM123", "/dev/null"}, "pin: 'COM123' is not COM1 to COM32"},
+      {{"pin", "COM257", "/dev/null"}, "pin: 'COM257' is not COM1 to COM256"},
       {{"hdmi-dump", "--port", "COM1", "--chip", "8197"}, "hdmi-dump: --chip must be 9880 or 9889"},
       {{"batch", "--port", "COM1"}, "batch: either --read or --write FILE"},
       {{"dsp-download", "x.Img"}, "dsp-download: --port is required"},
