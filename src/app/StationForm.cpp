@@ -8,11 +8,8 @@
 #include <QScrollArea>
 #include <memory>
 #include <vector>
-#ifdef __linux__
-#include <csignal>
-#include <sys/prctl.h>
-#endif
 
+#include "app/ChildProcess.h"
 #include "app/Language.h"
 #include "app/Station.h"
 #include "app/StationFormControls.h"
@@ -161,7 +158,7 @@ void Stop(Tile& t) {
   // end it without its clean-up.
   if (!t.process || t.view.stopping) return;
   t.view.stopping = true;
-  t.process->terminate();
+  AskToStop(*t.process);
 }
 
 Fixture FixtureOf(const Tile& t) { return {Std(t.port->currentText()), Std(t.name->text())}; }
@@ -193,10 +190,8 @@ void Run(Station& s, Tile& t, bool check) {
   t.process = child;
   Tile* tile = &t;
   Station* station = &s;
-#ifdef __linux__
   // A station that goes away stops its fixtures as their stop button would.
-  child->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-#endif
+  StopWithParent(*child);
   QObject::connect(child, &QProcess::readyReadStandardOutput, child, [station, tile, child] {
     bool unit = false;
     while (child->canReadLine()) {

@@ -15,6 +15,7 @@
 #include "app/Ambrelin.h"
 #include "app/MapControls.h"
 #include "app/QtPlatform.h"
+#include "cli/Interrupt.h"
 #include "link/QtSerialPort.h"
 
 // What a run of a verb came to; the README lists them.
@@ -157,11 +158,6 @@ struct Reporter {
  private:
   void Show(const Progress&);
 };
-
-// Runs `stop` in the event loop when Ctrl-C or SIGTERM arrives, the way the
-// stop button would; `WasInterrupted()` tells whether one came.
-void OnInterrupt(std::function<void()> stop);
-bool WasInterrupted();
 
 extern const std::vector<VerbSpec> Verbs;
 int Ports(Parsed&);

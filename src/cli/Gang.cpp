@@ -9,10 +9,11 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
+#include "app/ChildProcess.h"
 #include "burner/ProductionLog.h"
 #include "cli/Cli.h"
+#include "cli/Terminal.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ void Table(const std::vector<Unit>& units) {
 
 int GangBurn(Parsed& p) {
   const bool json = p.Set("json"), quiet = p.Set("quiet") || json;
-  const bool live = !quiet && isatty(STDOUT_FILENO);
+  const bool live = !quiet && OutputIsTerminal();
   std::vector<Unit> units;
   for (const std::string& port : p.Values("port")) units.push_back({port, std::make_unique<QProcess>()});
 
@@ -87,8 +88,8 @@ int GangBurn(Parsed& p) {
   int running = static_cast<int>(units.size());
   const auto redraw = [&] {
     if (!live) return;
-    std::cout << "\x1b[" << units.size() << "F";
-    for (const Unit& u : units) std::cout << u.port << "  " << u.status << "\x1b[K\n";
+    std::cout << LinesUp(units.size());
+    for (const Unit& u : units) std::cout << u.port << "  " << u.status << EraseLineEnd << "\n";
     std::cout << std::flush;
   };
   if (live) std::cout << std::string(units.size(), '\n');
@@ -96,7 +97,7 @@ int GangBurn(Parsed& p) {
     QProcess& child = *u.process;
     // Its own process group: Ctrl-C reaches the parent alone, which passes
     // it on once, so each unit stops through its own clean-up.
-    child.setChildProcessModifier([] { setpgid(0, 0); });
+    OwnProcessGroup(child);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QObject::connect(&child, &QProcess::readyReadStandardOutput, [&, unit = &u] {
       while (unit->process->canReadLine()) {
@@ -122,7 +123,7 @@ int GangBurn(Parsed& p) {
     child.start(QCoreApplication::applicationFilePath(), ChildArguments(p, u.port, "--machine"));
   }
   OnInterrupt([&units] {
-    for (Unit& u : units) u.process->terminate();
+    for (Unit& u : units) AskToStop(*u.process);
   });
   if (running > 0) loop.exec();
 

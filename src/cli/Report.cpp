@@ -1,16 +1,11 @@
-// How a job of the command line shows itself: progress while it runs, one
-// summary when it ends, and Ctrl-C taken as its stop button.
-#include <QCoreApplication>
-#include <QObject>
-#include <QSocketNotifier>
-#include <csignal>
+// How a job of the command line shows itself: progress while it runs and
+// one summary when it ends.
 #include <cstdio>
-#include <fcntl.h>
 #include <iostream>
-#include <unistd.h>
 
 #include "burner/ProductionLog.h"
 #include "cli/Cli.h"
+#include "cli/Terminal.h"
 #include "link/ComPort.h"
 
 namespace {
@@ -37,7 +32,7 @@ Reporter::Mode ModeOf(const Parsed& p) {
   if (p.Set("json")) return Mode::Json;
   if (p.Set("quiet")) return Mode::Quiet;
   if (p.Set("verbose")) return Mode::Verbose;
-  return isatty(STDOUT_FILENO) ? Mode::Live : Mode::Phases;
+  return OutputIsTerminal() ? Mode::Live : Mode::Phases;
 }
 
 }  // namespace
@@ -78,7 +73,7 @@ void Reporter::Show(const Progress& p) {
       // The rate since programming began, taken as constant for the rest.
       const double programming = a.pump.Now() - programStarted;
       if (p.phase == Phase::Program && done > 0.01) line += "  left " + Seconds(programming * (1 - done) / done);
-      std::cout << "\r" << line << "\x1b[K" << std::flush;
+      std::cout << "\r" << line << EraseLineEnd << std::flush;
       live = true;
       return;
     }
@@ -99,7 +94,7 @@ void Reporter::Summary(std::vector<Field> fields) {
     std::cout << json << "}" << std::endl;
     return;
   }
-  if (live) std::cout << "\r\x1b[K" << std::flush;
+  if (live) std::cout << "\r" << EraseLineEnd << std::flush;
   // A field without a label goes on with the one before it.
   std::string line = what + ":";
   for (const Field& f : fields) {
@@ -121,42 +116,3 @@ int Reporter::PortFailed(const CliSession& session) {
            {"message", "", OpenFailedText(a, session.device.empty() ? session.portText : session.device, cause)}});
   return ExitPort;
 }
-
-namespace {
-
-int interruptPipe[2] = {-1, -1};
-volatile sig_atomic_t interrupted = 0;
-std::function<void()> stopAction;
-
-// A second Ctrl-C does not wait for the job to stop.
-void OnSignal(int) {
-  if (interrupted) _exit(ExitStopped);
-  interrupted = 1;
-  const char c = 1;
-  if (write(interruptPipe[1], &c, 1) < 0) _exit(ExitStopped);
-}
-
-}  // namespace
-
-void OnInterrupt(std::function<void()> stop) {
-  stopAction = std::move(stop);
-  if (interruptPipe[0] >= 0) return;
-  if (pipe(interruptPipe) != 0) return;
-  fcntl(interruptPipe[0], F_SETFL, O_NONBLOCK);
-  // The signal only writes a byte; the stop runs in the event loop, inside
-  // the job's wait, as a click would.
-  auto* notifier = new QSocketNotifier(interruptPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-  QObject::connect(notifier, &QSocketNotifier::activated, [] {
-    char c;
-    while (read(interruptPipe[0], &c, 1) > 0) {
-    }
-    if (stopAction) stopAction();
-  });
-  struct sigaction action {};
-  action.sa_handler = OnSignal;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-}
-
-bool WasInterrupted() { return interrupted != 0; }

@@ -1,5 +1,6 @@
 #include "link/DeviceCheck.h"
 
+#include <QSerialPort>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -12,6 +13,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+#ifdef __linux__
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
 
 namespace {
 
@@ -55,10 +60,7 @@ PortFacts CheckDevice(const std::string& device, bool tryOpen) {
   // A pinned link is locked under its own name by some programs and under
   // the device's by others.
   std::set<std::string> names = LockNames(device);
-  if (char* real = realpath(device.c_str(), nullptr)) {
-    names.merge(LockNames(real));
-    std::free(real);
-  }
+  if (const std::string real = RealDevice(device); !real.empty()) names.merge(LockNames(real));
   for (const std::string& folder : LockFolders())
     for (const std::string& name : names)
       if (!f.lockOwner) f.lockOwner = LivingOwner(folder + "/LCK.." + name);
@@ -75,4 +77,22 @@ PortFacts CheckDevice(const std::string& device, bool tryOpen) {
   f.terminal = isatty(fd) == 1;
   close(fd);
   return f;
+}
+
+std::string RealDevice(const std::string& name) {
+  char* real = realpath(name.c_str(), nullptr);
+  if (!real) return {};
+  std::string path = real;
+  std::free(real);
+  return path;
+}
+
+void AskLowLatency([[maybe_unused]] QSerialPort& open) {
+#ifdef __linux__
+  serial_struct serial{};
+  if (ioctl(static_cast<int>(open.handle()), TIOCGSERIAL, &serial) == 0) {
+    serial.flags |= ASYNC_LOW_LATENCY;
+    ioctl(static_cast<int>(open.handle()), TIOCSSERIAL, &serial);
+  }
+#endif
 }

@@ -1,14 +1,9 @@
 #include "link/QtSerialPort.h"
 
-#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <optional>
 #include <string>
-#ifdef __linux__
-#include <linux/serial.h>
-#include <sys/ioctl.h>
-#endif
 
 #include "link/ComPort.h"
 #include "link/DeviceCheck.h"
@@ -90,7 +85,7 @@ std::map<int, std::string> QtSerialPort::Ports() {
     std::string path = pins.Get(PortPinSection, "COM" + std::to_string(n));
     if (path.empty()) continue;
     pinned[n] = path;
-    pinnedDevices << QFileInfo(QString::fromStdString(path)).canonicalFilePath();
+    pinnedDevices << QString::fromStdString(RealDevice(path));
   }
   // A device pinned through a link such as /dev/serial/by-id keeps its pinned
   // number only; it does not take a second one under its own name.
@@ -113,7 +108,7 @@ std::map<int, std::string> QtSerialPort::Ports() {
   ports = MapComPorts(devices, pinned);
   identities.clear();
   for (const auto& [n, path] : ports) {
-    const auto identity = identityOf.find(QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString());
+    const auto identity = identityOf.find(RealDevice(path));
     if (identity != identityOf.end()) identities[n] = identity->second;
   }
   return ports;
@@ -148,16 +143,8 @@ PortCause QtSerialPort::Open(const std::string& device, std::string_view setting
   }
   // Bytes that waited in the device before we opened it belong to nobody.
   port.clear();
-  // USB adapters hold received bytes back for their latency timer, a delay
-  // every request/reply exchange would pay; ask the driver not to. A device
-  // that cannot (a pseudo-terminal) keeps its ways.
-#ifdef __linux__
-  serial_struct serial{};
-  if (ioctl(static_cast<int>(port.handle()), TIOCGSERIAL, &serial) == 0) {
-    serial.flags |= ASYNC_LOW_LATENCY;
-    ioctl(static_cast<int>(port.handle()), TIOCSSERIAL, &serial);
-  }
-#endif
+  // USB adapters hold received bytes back for their latency timer.
+  AskLowLatency(port);
   return {};
 }
 

@@ -1,10 +1,14 @@
 // ambrelin-cli burn against ambrelin-unit's boot program over real
 // pseudo-terminals: the flash the unit ends with, the exit code of each way a
-// burn can fail, the summary, the production log, Ctrl-C and a gang.
+// burn can fail, the summary, the production log, Ctrl-C and a gang, and
+// what a person sees of them on a terminal.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
+#include <functional>
+#include <pty.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -169,6 +173,59 @@ TEST(CliBurn, GangOfThreeWithOneSilentUnit) {
       << lines;
   // Hashed by sha256sum.
   EXPECT_EQ(Count(lines, "\"image_sha256\":\"1afc426bbc0ccf03400d07b630729cc73f8bfbf11883edb468883c252182bcae\""), 4u);
+}
+
+// ambrelin-cli on a terminal of its own, as started from a person's shell:
+// what it drew there by the time it ended. Ctrl-C is typed at the terminal
+// once what it drew makes `typeCtrlC` true (or after a minute, so that a run
+// that never draws it fails rather than hangs).
+CliRun OnTerminal(std::vector<std::string> args, const std::function<bool(const std::string&)>& typeCtrlC = {}) {
+  args.insert(args.begin(), AMBRELIN_CLI);
+  std::vector<char*> argv;
+  for (auto& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  int terminal = -1;
+  const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (pid == 0) {
+    execv(AMBRELIN_CLI, argv.data());
+    _exit(127);
+  }
+  std::string drawn;
+  bool typed = !typeCtrlC;
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+  char buffer[4096];
+  for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) {
+    drawn.append(buffer, size_t(n));
+    if (!typed && (typeCtrlC(drawn) || std::chrono::steady_clock::now() > giveUp))
+      typed = write(terminal, "\x03", 1) == 1;
+  }
+  close(terminal);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, drawn, ""};
+}
+
+TEST(CliBurn, OnATerminalProgressIsRedrawnInPlaceAndCtrlCStopsAGangOnce) {
+  UnitProcess unit({"--chip", "0101", "--no-wire"});
+  const std::string image = TempFile("terminal.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
+  CliRun run = OnTerminal({"burn", "--port", unit.device, "--target", "1", image});
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("\rburn " + unit.device + "  programming  "), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\x1b[K\r\x1b[Kburn " + unit.device + ": done"), std::string::npos) << run.out;
+
+  // Ctrl-C reaches the gang alone, which passes it on once: each unit stops
+  // through its own clean-up and reports. A second signal would end a unit
+  // without its summary.
+  const std::vector<std::string> fitting{"--chip", "0101", "--no-wire", "--next-unit-after", "0.05"};
+  UnitProcess first(fitting), second(fitting);
+  run = OnTerminal({"burn", "--port", first.device, "--port", second.device, "--target", "1", "--auto", image},
+                   [&](const std::string& drawn) {
+                     return drawn.find(first.device + "  programming") != std::string::npos &&
+                            drawn.find(second.device + "  programming") != std::string::npos;
+                   });
+  EXPECT_EQ(run.status, 130) << run.out;
+  EXPECT_NE(run.out.find("\x1b[2F" + first.device + "  "), std::string::npos) << run.out;
+  EXPECT_EQ(Count(run.out, "  stopped  "), 2u) << run.out;
 }
 
 }  // namespace

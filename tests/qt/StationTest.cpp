@@ -4,8 +4,10 @@
 #include <QAbstractButton>
 #include <QtTest>
 #include <csignal>
+#include <fstream>
 
 #include "Fakes.h"
+#include "app/ChildProcess.h"
 #include "app/QtControls.h"
 #include "app/Station.h"
 #include "app/StationForm.h"
@@ -289,6 +291,35 @@ class StationTest : public QObject {
     auto gone = std::make_unique<StationRig>();
     searching(*gone);
     gone.reset();
+  }
+
+  // A station killed outright has no time to stop anything; its fixtures
+  // stop by themselves.
+  void aKilledStationLeavesNoFixtureRunning() {
+    int told[2];
+    QVERIFY(pipe(told) == 0);
+    const pid_t station = fork();
+    if (station == 0) {
+      QProcess fixture;
+      StopWithParent(fixture);
+      fixture.start("sleep", {"60"});
+      const qint64 pid = fixture.waitForStarted() ? fixture.processId() : 0;
+      if (write(told[1], &pid, sizeof pid) == sizeof pid) pause();
+      _exit(1);
+    }
+    qint64 fixture = 0;
+    QCOMPARE(read(told[0], &fixture, sizeof fixture), ssize_t(sizeof fixture));
+    QVERIFY(fixture > 0);
+    kill(station, SIGKILL);
+    waitpid(station, nullptr, 0);
+    close(told[0]);
+    close(told[1]);
+    const auto running = [fixture] {
+      std::ifstream stat("/proc/" + std::to_string(fixture) + "/stat");
+      std::string pid, name, state;
+      return stat >> pid >> name >> state && state != "Z";
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!running(), 5000);
   }
 };
 

@@ -1,0 +1,5 @@
+#include "cli/Terminal.h"
+
+#include <unistd.h>
+
+bool OutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
