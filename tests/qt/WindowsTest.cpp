@@ -56,9 +56,9 @@ struct QtRig {
   void Press(Control c) { QTest::mouseClick(Get<QAbstractButton>(c), Qt::LeftButton); }
   // The port open at the unit's speed, as a window's own opening leaves it.
   void Open() { port.Open("/dev/ttyS0", "38400,N,8,1"); }
-  std::string Egg(const std::string& text) {
-    const std::string path = folder.filePath("egg.Img").toStdString();
-    std::ofstream(path) << text;
+  std::string File(const QString& name, const std::string& content) {
+    const std::string path = folder.filePath(name).toStdString();
+    std::ofstream(path, std::ios::binary) << content;
     return path;
   }
 };
@@ -83,12 +83,6 @@ void Type(QLineEdit* edit, const QString& text) {
 }
 
 QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
-
-std::string WriteBytes(QtRig& rig, const QString& name, size_t size, char byte) {
-  const std::string path = rig.folder.filePath(name).toStdString();
-  std::ofstream(path, std::ios::binary) << std::string(size, byte);
-  return path;
-}
 
 QStringList Tabs(QTabWidget* table) {
   QStringList tabs;
@@ -353,9 +347,7 @@ class WindowsTest : public QObject {
     LogBurns(rig.app);
     BootChip(rig.link.unit.boot, 0x0101);
     const std::string folder = rig.folder.path().toStdString(), log = folder + "/line.log";
-    const std::string image = folder + "/panel.hex";
-    std::ofstream(image) << ":0400000002004C535B\r\n:00000001FF\r\n";
-    rig.controls.SetText(Main::UpdateTextFileName, image);
+    rig.controls.SetText(Main::UpdateTextFileName, rig.File("panel.hex", ":0400000002004C535B\r\n:00000001FF\r\n"));
     rig.controls.SetIndex(Main::UpdateSelectTarget, 0);
     rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
     rig.Get<QAbstractButton>(Main::DesktopButtonSelectComSwitch)->click();
@@ -373,28 +365,6 @@ class WindowsTest : public QObject {
     QVERIFY2(line.find(",\"port\":\"COM1\",\"adapter\":\"\",\"target\":1,\"chip_id\":\"0x0101\",") != std::string::npos, line.c_str());
   }
 
-  // One job's data kept out of another's, each through the windows.
-  void aRegisterReadAfterOpeningEggStopsTheDownload() {
-    QtRig rig;
-    rig.Open();
-    rig.controls.SetVisible(Decoder::DecoderForm, true);
-    rig.controls.SetIndex(Decoder::DecoderTable, 8);
-    rig.dialogs.picks = {rig.Egg("00112233\nAABBCCDD\n")};
-    rig.Press(Decoder::AudioFlashOpenEgg);
-    rig.controls.SetVisible(Hdmi::HdmiForm, true);
-    rig.Get<QTabWidget>(Hdmi::HdmiTable)->setCurrentIndex(3);
-    rig.Press(Hdmi::Ad9889CommandReadReg);
-    QCOMPARE(rig.writes.size(), size_t(256));
-
-    rig.Press(Decoder::AudioFlashDownload);
-    auto* info = rig.Get<QLabel>(Decoder::AudioFlashBurnInfo);
-    QCOMPARE(info->text(), "状态: 映像已被寄存器读取改写, 请重新打开");
-    QCOMPARE(TextColour(info), QColor(Qt::red));
-    QCOMPARE(rig.writes.size(), size_t(256));
-    QCOMPARE(rig.port.settings, "38400,N,8,1");
-    QVERIFY(rig.link.unit.dsp.flash == std::vector<uint8_t>(rig.link.unit.dsp.flash.size(), 0));
-  }
-
   void thePortButtonsRestDuringADownload() {
     QtRig rig;
     rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
@@ -404,7 +374,7 @@ class WindowsTest : public QObject {
     QVERIFY(rig.port.IsOpen());
     rig.Get<QPushButton>(Burner::DesktopButtonSelectLanguage)->click();
     rig.controls.SetIndex(Decoder::DecoderTable, 8);
-    rig.dialogs.picks = {rig.Egg("01020304\n")};
+    rig.dialogs.picks = {rig.File("egg.Img", "01020304\n")};
     rig.Press(Decoder::AudioFlashOpenEgg);
 
     bool enabled = true, open = false;
@@ -430,8 +400,8 @@ class WindowsTest : public QObject {
     rig.Open();
     BootChip(rig.link.unit.boot, 0x0003);
     // A binary image is burned as it was opened: the burn does not read it again.
-    const std::string first = WriteBytes(rig, "first.bin", 0xF00, '\x11');
-    const std::string second = WriteBytes(rig, "second.bin", 0xF00, '\x22');
+    const std::string first = rig.File("first.bin", std::string(0xF00, '\x11'));
+    const std::string second = rig.File("second.bin", std::string(0xF00, '\x22'));
     rig.dialogs.picks = {first};
     rig.Press(Burner::UpdateButtonOpenFile);
     rig.controls.SetIndex(Burner::UpdateSelectTarget, 0);
