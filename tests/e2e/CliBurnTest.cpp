@@ -26,7 +26,7 @@ std::string SampleImage() {
   return image;
 }
 
-TEST(CliBurn, SampleVerifiesAndTheSummaryTellsIt) {
+TEST(CliBurn, SampleVerifiesTheSummaryTellsItAndARestartFollows) {
   const std::string flash = ::testing::TempDir() + "flash-sample-";
   UnitProcess unit({"--quiet", "--log", "--chip", "0832", "--boot-flash", flash});
   const CliRun run = RunCli({"burn", "--port", unit.device, "--target", "1", "--reboot", "--json", Sample()});
@@ -38,12 +38,14 @@ TEST(CliBurn, SampleVerifiesAndTheSummaryTellsIt) {
             0u)
       << run.out;
   EXPECT_EQ(Count(run.out, "\n"), 1u) << "one JSON object and nothing else";
+  EXPECT_EQ(RunCli({"restart", "--port", unit.device, "--target", "3"}).status, 0);
   unit.Stop();
   const std::string written = Slurp(flash + "1.bin");
   ASSERT_EQ(written.size(), 0x10000u);
   EXPECT_TRUE(written.compare(1024, std::string::npos, SampleImage(), 1024) == 0) << "the flash holds the image";
   EXPECT_EQ(written.substr(0, 1024), std::string(1024, '\xFF')) << "below chip start nothing is written";
   EXPECT_NE(Slurp(unit.log).find("rx 55 00 01 56 01 04 00 01 00 00 5C AA"), std::string::npos);
+  EXPECT_NE(Slurp(unit.log).find("rx 55 00 03 58 01 04 00 00 00 01 5E AA"), std::string::npos) << "the restart request";
 }
 
 TEST(CliBurn, EachFailureHasItsExitCode) {
@@ -105,13 +107,6 @@ TEST(CliBurn, ALogLineThatCannotBeWrittenStopsTheRun) {
   EXPECT_EQ(run.status, 8) << run.out << run.err;
   EXPECT_EQ(Count(run.err, "cannot write the production log " + log + "\n"), 1u) << run.err;
   EXPECT_NE(run.out.find(": stopped, verified 1,"), std::string::npos) << run.out;
-}
-
-TEST(CliBurn, RestartRequest) {
-  UnitProcess unit({"--quiet", "--log", "--no-wire"});
-  EXPECT_EQ(RunCli({"restart", "--port", unit.device, "--target", "3"}).status, 0);
-  unit.Stop();
-  EXPECT_NE(Slurp(unit.log).find("rx 55 00 03 58 01 04 00 00 00 01 5E AA"), std::string::npos);
 }
 
 TEST(CliBurn, TwoProcessesShareOneLogAndCtrlCStopsEachCleanly) {
