@@ -69,31 +69,6 @@ TEST(CliBurn, EachFailureHasItsExitCode) {
   EXPECT_EQ(RunCli({"burn", "--port", "/dev/no-such-port", "--target", "1", Sample()}).status, 2);
 }
 
-TEST(CliBurn, WhatCouldNotBeBurnedToItsEndOrLoggedTouchesNoUnit) {
-  UnitProcess unit({"--log", "--no-wire", "--chip", "0101"});
-  const std::string folder = ::testing::TempDir();
-  const std::string image = TempFile("refuse-good.hex", ":0400000002004C535B\r\n:00000001FF\r\n");
-  const struct {
-    std::vector<std::string> args;
-    int exit;
-    std::string err;
-  } cases[] = {
-      {{"--target", "1", "--log", folder + "no-such-folder/line.log", image}, 8,
-       "cannot write the production log " + folder + "no-such-folder/line.log\n"},
-      {{TempFile("refuse.bat", "1 refuse-good.hex\r\n2 refuse-absent.hex\r\n")}, 5,
-       "BatFile时, 出错 ! 行 2, " + folder + "refuse-absent.hex: LoadCode_HexFile时, 出错 !\n"},
-  };
-  for (const auto& c : cases) {
-    std::vector<std::string> args{"burn", "--port", unit.device, "--json"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const CliRun run = RunCli(args);
-    EXPECT_EQ(std::make_pair(run.status, run.err), std::make_pair(c.exit, c.err));
-    EXPECT_NE(run.out.find("\"exit\":" + std::to_string(c.exit)), std::string::npos) << run.out;
-  }
-  unit.Stop();
-  EXPECT_EQ(Slurp(unit.log).find("rx "), std::string::npos) << "no request reached the unit";
-}
-
 TEST(CliBurn, ALogLineThatCannotBeWrittenStopsTheRun) {
   // The log opens, but its lines do not fit: the first unit's line stops an
   // auto-repeat run as Ctrl-C would.

@@ -39,14 +39,22 @@ TEST(CliStation, IdentifyAsksEachFixtureAndWritesNothing) {
   EXPECT_EQ(Count(frames, " 04 00 01 00 00 "), Count(frames, "rx ")) << frames;
 }
 
+// Nor does a script that could not be burned to its end, or a log that cannot be written.
 TEST(CliStation, AnUnexpectedImageTouchesNoUnit) {
   UnitProcess unit({"--log", "--chip", "0832", "--no-wire"}), other({"--log", "--no-wire"});
   TempFile("expect-panel.hex", Slurp(Sample()));
   const std::string script = TempFile("expect.bat", "1 expect-panel.hex\r\n2 expect-panel.hex\r\n");
+  const std::string folder = ::testing::TempDir();
   const struct {
     std::vector<std::string> args;
     std::string err;
+    int exit = 5;
+    std::string result = "wrong image";
   } cases[] = {
+      {{"--target", "1", "--log", folder + "no-such-folder/line.log", Sample()},
+       "cannot write the production log " + folder + "no-such-folder/line.log\n", 8, "log error"},
+      {{TempFile("refuse.bat", "1 expect-panel.hex\r\n2 refuse-absent.hex\r\n")},
+       "BatFile时, 出错 ! 行 2, " + folder + "refuse-absent.hex: LoadCode_HexFile时, 出错 !\n", 5, "image error"},
       {{"--target", "1", "--expect", "F17", Sample()},
        "not the expected image " + Sample() + ": checksum 0x0F17 expected, 0x0F16 found\n"},
       // The checksum as the burn page shows it with the fill chosen.
@@ -65,8 +73,8 @@ TEST(CliStation, AnUnexpectedImageTouchesNoUnit) {
       if (gang) args.insert(args.end(), {"--port", other.device});
       args.insert(args.end(), c.args.begin(), c.args.end());
       const CliRun run = RunCli(args);
-      EXPECT_EQ(std::make_pair(run.status, run.err), std::make_pair(5, c.err)) << run.out;
-      EXPECT_NE(run.out.find(": wrong image, "), std::string::npos) << run.out;
+      EXPECT_EQ(std::make_pair(run.status, run.err), std::make_pair(c.exit, c.err)) << run.out;
+      EXPECT_NE(run.out.find(": " + c.result + ", "), std::string::npos) << run.out;
     }
   }
   EXPECT_EQ(RunCli({"burn", "--port", unit.device, "--target", "1", "--expect", "12345", Sample()}).status, 64);
