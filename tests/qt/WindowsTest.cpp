@@ -259,7 +259,10 @@ class WindowsTest : public QObject {
 
   void decoderWindow() {
     QtRig rig;
-    rig.Open();
+    rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
+    auto* burnerSwitch = rig.Get<QPushButton>(Burner::DesktopButtonSelectComSwitch);
+    auto* mainSwitch = rig.Get<QPushButton>(Main::DesktopButtonSelectComSwitch);
+    burnerSwitch->click();
     rig.controls.SetVisible(Decoder::DecoderForm, true);
     QVERIFY(rig.controls.Entries(Decoder::DecoderTable) ==
             (std::vector<std::string>{"  Main", "Trim", "Tuner", "", "DSP", "DAC", "Tab 5", "Tab 6", "Update"}));
@@ -285,6 +288,29 @@ class WindowsTest : public QObject {
     click(Decoder::DecoderOptionFm, 2);
     QCOMPARE(rig.controls.Text(Decoder::DecoderTextTuningFreq), "98.00");
     QCOMPARE(rig.writes.size(), size_t(4));
+
+    // The port buttons rest during a download; the refusal is said in the burner's language.
+    rig.Get<QPushButton>(Burner::DesktopButtonSelectLanguage)->click();
+    rig.controls.SetIndex(Decoder::DecoderTable, 8);
+    rig.dialogs.picks = {rig.File("egg.Img", "01020304\n")};
+    rig.Press(Decoder::AudioFlashOpenEgg);
+
+    bool enabled = true, open = false;
+    At(rig.link.scheduler, 2.0, [&] {
+      enabled = burnerSwitch->isEnabled() || mainSwitch->isEnabled();
+      QTest::mouseClick(burnerSwitch, Qt::LeftButton);
+      // The guard too, should the click get through.
+      DesktopButtonSelectComSwitch_Click(rig.app);
+      open = rig.port.IsOpen();
+    });
+    rig.Press(Decoder::AudioFlashDownload);
+    QVERIFY(!enabled);
+    QVERIFY(open);
+    QCOMPARE(rig.Get<QLabel>(Decoder::AudioFlashBurnInfo)->text(), "烧录: 完成");
+    QVERIFY(rig.link.unit.dsp.flash == rig.app.code.Buffer);
+    QVERIFY(rig.port.IsOpen() && burnerSwitch->isEnabled() && mainSwitch->isEnabled());
+    QCOMPARE(rig.dialogs.notices, std::vector<std::string>{"Another job is running; wait for it to end or stop it first !"});
+    QCOMPARE(rig.dialogs.statusLine, "");  // the refusal went with the job
   }
 
   void hdmiWindow() {
@@ -338,36 +364,6 @@ class WindowsTest : public QObject {
     rig.Press(Hdmi::Ad9889CommandReadReg);
     QCOMPARE(rig.writes.size(), size_t(256));
     QCOMPARE(rig.app.code.Buffer[0x41], uint8_t(0x10));
-  }
-
-  void thePortButtonsRestDuringADownload() {
-    QtRig rig;
-    rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
-    auto* burnerSwitch = rig.Get<QPushButton>(Burner::DesktopButtonSelectComSwitch);
-    auto* mainSwitch = rig.Get<QPushButton>(Main::DesktopButtonSelectComSwitch);
-    burnerSwitch->click();
-    QVERIFY(rig.port.IsOpen());
-    rig.Get<QPushButton>(Burner::DesktopButtonSelectLanguage)->click();
-    rig.controls.SetIndex(Decoder::DecoderTable, 8);
-    rig.dialogs.picks = {rig.File("egg.Img", "01020304\n")};
-    rig.Press(Decoder::AudioFlashOpenEgg);
-
-    bool enabled = true, open = false;
-    At(rig.link.scheduler, 2.0, [&] {
-      enabled = burnerSwitch->isEnabled() || mainSwitch->isEnabled();
-      QTest::mouseClick(burnerSwitch, Qt::LeftButton);
-      // The guard too, should the click get through.
-      DesktopButtonSelectComSwitch_Click(rig.app);
-      open = rig.port.IsOpen();
-    });
-    rig.Press(Decoder::AudioFlashDownload);
-    QVERIFY(!enabled);
-    QVERIFY(open);
-    QCOMPARE(rig.Get<QLabel>(Decoder::AudioFlashBurnInfo)->text(), "烧录: 完成");
-    QVERIFY(rig.link.unit.dsp.flash == rig.app.code.Buffer);
-    QVERIFY(rig.port.IsOpen() && burnerSwitch->isEnabled() && mainSwitch->isEnabled());
-    QCOMPARE(rig.dialogs.notices, std::vector<std::string>{"Another job is running; wait for it to end or stop it first !"});
-    QCOMPARE(rig.dialogs.statusLine, "");  // the refusal went with the job
   }
 
   void anImageOpenedDuringABurnIsNotBurnedAndBurnsAreLogged() {
