@@ -1,5 +1,6 @@
 // ambrelin-cli dsp-download against ambrelin-unit over a real
-// pseudo-terminal: the whole 512 KiB at 128,000 baud, in real time.
+// pseudo-terminal: the whole 512 KiB at 128,000 baud, in real time, the
+// ways it fails, and its production log line.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,17 +44,36 @@ TEST(CliDsp, WholeImageCrossesANoisyLineAndLandsByteForByte) {
   EXPECT_TRUE(flash == image) << "first difference at " << std::mismatch(flash.begin(), flash.end(), image.begin()).first - flash.begin();
 }
 
-TEST(CliDsp, NoLoaderNoFileNoPort) {
+TEST(CliDsp, NoLoaderNoFileNoPortAndTheLogLine) {
+  const std::string log = FreshLog("dsp");
   const std::string egg = TempFile("cli-dsp-small.Img", "00112233\n");
-  UnitProcess unit({"--quiet", "--silent"});
-  CliRun run = RunCli({"dsp-download", "--port", unit.device, "--json", egg});
+  UnitProcess unit({"--quiet", "--log", "--silent"});
+  CliRun run = RunCli({"dsp-download", "--port", unit.device, "--operator", "Ana", "--order", "WO-8", "--log", log,
+                       "--json", egg});
   EXPECT_EQ(run.status, 3);
   EXPECT_EQ(run.out.rfind("{\"what\":\"dsp-download " + unit.device + "\",\"result\":\"not found\",\"exit\":3,", 0), 0u)
       << run.out;
+  const auto lines = Lines(Slurp(log));
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].rfind("{\"time\":\"20", 0), 0u) << lines[0];
+  EXPECT_NE(lines[0].find("\"port\":\"" + unit.device + "\",\"adapter\":\"\",\"operator\":\"Ana\",\"order\":\"WO-8\","
+                          "\"image\":\"" + egg + "\",\"image_sha256\":\""),
+            std::string::npos)
+      << lines[0];
+  EXPECT_NE(lines[0].find("\"result\":\"not found\",\"errors\":"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("\"address\":\"0x"), std::string::npos) << lines[0];
+
+  // A log that cannot be written, a bad file, no port: nothing is sent.
+  const size_t before = Count(Slurp(unit.log), "rx ");
+  EXPECT_GT(before, 0u);
+  run = RunCli({"dsp-download", "--port", unit.device, "--log", ::testing::TempDir() + "no-such-folder/dsp.log", egg});
+  EXPECT_EQ(run.status, 8) << run.err;
   run = RunCli({"dsp-download", "--port", unit.device, TempFile("cli-dsp-bad.Img", "0011223\n")});
   EXPECT_EQ(run.status, 5);
   EXPECT_NE(run.err.find("数据长度出错: 1"), std::string::npos) << run.err;
   EXPECT_EQ(RunCli({"dsp-download", "--port", "/dev/no-such-port", egg}).status, 2);
+  unit.Stop();
+  EXPECT_EQ(Count(Slurp(unit.log), "rx "), before);
 }
 
 }  // namespace

@@ -1,14 +1,23 @@
-// ambrelin-cli send, pin and ports against ambrelin-unit over a real
-// pseudo-terminal.
+// ambrelin-cli send, pin and ports, the register dump and the memory batch
+// against ambrelin-unit over a real pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "RunCli.h"
 
 namespace {
 
-TEST(CliSend, FramesCrossTheWireByteForByteAndARefusedTextSendsNothing) {
+const std::string DataHome = ::testing::TempDir() + "hdmi-e2e-data";
+
+CliRun Cli(const std::vector<std::string>& args) { return RunCli(args, "XDG_DATA_HOME='" + DataHome + "'"); }
+
+// The frames the unit received, one a line.
+std::vector<std::string> Frames(const UnitProcess& unit) { return Lines(Slurp(unit.log)); }
+
+TEST(CliSend, FramesCrossTheWireByteForByteARefusedTextSendsNothingAndADumpReadsThemBack) {
   UnitProcess unit({"--log", "--quiet"});
   size_t seen = 0;
   // Frames the unit received since the last call.
@@ -42,6 +51,44 @@ TEST(CliSend, FramesCrossTheWireByteForByteAndARefusedTextSendsNothing) {
   EXPECT_EQ(received(), "rx 55 00 03 58 01 00 59 AA\n") << "and nothing of the refused texts";
   ASSERT_EQ(RunCli({"pin", "COM200"}).status, 0);
   EXPECT_EQ(RunCli({"ports"}).out.find("COM200\t" + unit.device), std::string::npos);
+
+  // The register dump reads what was sent; the order of its requests is its own test's.
+  ASSERT_EQ(RunCli({"send", "--port", unit.device, "--address", "3", "0500 0031 4110"}).status, 0);
+  const std::string out = ::testing::TempDir() + "hdmi-dump.bin";
+  ASSERT_EQ(RunCli({"hdmi-dump", "--port", unit.device, "--chip", "9889", "--out", out}).status, 0);
+  const std::string registers = Slurp(out);
+  ASSERT_EQ(registers.size(), 256u);
+  EXPECT_EQ(registers[0x41], 0x10);
+  const std::vector<std::string> frames = Lines(received());
+  ASSERT_EQ(frames.size(), 1u + 256u);
+  EXPECT_EQ(frames[1], "rx 55 00 03 58 01 06 05 00 00 30 00 00 94 AA");
+
+  // Without --out, the dump as the window shows it.
+  run = RunCli({"hdmi-dump", "--port", unit.device, "--chip", "9889"});
+  EXPECT_EQ(run.out.rfind(";    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F \r\n\r\n0000:", 0), 0u);
+  char row[16];
+  std::snprintf(row, sizeof row, "\r\n0004:%02X 10 ", static_cast<uint8_t>(registers[0x40]));
+  EXPECT_NE(run.out.find(row), std::string::npos) << run.out;
+}
+
+TEST(CliHdmi, SilentUnitEndsTheDumpWithTheTimeout) {
+  UnitProcess unit({"--log", "--quiet", "--silent"});
+  const CliRun run = Cli({"hdmi-dump", "--port", unit.device, "--chip", "9880"});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.err.rfind("写入:超时错0x0\nhdmi-dump " + unit.device + ": timeout, chip AD9880", 0), 0u) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(Frames(unit).size(), 1u) << "nothing after the register that failed";
+}
+
+TEST(CliHdmi, BatchRefusesABadPortTextAndStillSavesItsFile) {
+  UnitProcess unit({"--log", "--quiet"});
+  const std::string result = DataHome + "/VellDebuger/VellBatchRead1.Bin";
+  std::filesystem::remove(result);
+  const CliRun run = Cli({"batch", "--port", unit.device, "--port-text", "3A", "--read"});
+  EXPECT_EQ(run.status, 64);
+  EXPECT_NE(run.err.find("BatchCommandRW,出错"), std::string::npos) << run.err;
+  EXPECT_EQ(Slurp(result), std::string(256, '\0'));
+  EXPECT_TRUE(Frames(unit).empty());
 }
 
 }  // namespace

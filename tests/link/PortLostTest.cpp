@@ -1,17 +1,13 @@
 // An adapter pulled out under a running job, in virtual time: the job ends
 // through its clean-up with its label saying why, the user is told once,
 // nothing more is sent, and the port switch opens the port again.
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "TestApp.h"
 #include "app/BurnDesktopControls.h"
-#include "app/DesktopFormControls.h"
 #include "batch/Batch.h"
 #include "burner/BurnEngine.h"
 #include "dspflash/FlashDownload.h"
-#include "link/ComPort.h"
 #include "link/TxRx.h"
 #include "panels/DecoderFormControls.h"
 #include "panels/HdmiRegisters.h"

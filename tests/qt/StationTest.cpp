@@ -1,6 +1,6 @@
 // The production station offscreen: its tiles read from machine lines, its
-// settings, and the window driving real ambrelin-cli processes against
-// simulated units on pseudo-terminals.
+// settings, its yield chart, and the window driving real ambrelin-cli
+// processes against simulated units on pseudo-terminals.
 #include <QAbstractButton>
 #include <QtTest>
 #include <csignal>
@@ -14,6 +14,7 @@
 #include "app/StationFormControls.h"
 #include "app/Widgets.h"
 #include "app/Windows.h"
+#include "app/YieldChart.h"
 #include "e2e/RunCli.h"
 #include "sim/VirtualLink.h"
 
@@ -64,6 +65,21 @@ void Feed(TileView& t, std::initializer_list<const char*> lines) {
 void Run(TileView& t, std::initializer_list<const char*> lines) {
   TileStarted(t);
   Feed(t, lines);
+}
+
+// A log line of the fields the chart needs; reading every field is the yield's own test.
+std::string ChartLine(const char* hour, const char* result, const char* port) {
+  return std::string(R"({"time":"2026-12-07T)") + hour + R"(:05:00+01:00","port":")" + port +
+         R"(","target":1,"chip_id":"0x0101","result":")" + result + "\"}\n";
+}
+
+// Pixels of this colour in the widget as it paints itself.
+int Pixels(YieldChart& chart, const QColor& colour) {
+  const QImage image = chart.grab().toImage();
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour;
+  return n;
 }
 
 constexpr const char* Searching = R"({"phase":"searching","done":0,"address":"0x0000","errors":0})";
@@ -126,6 +142,33 @@ class StationTest : public QObject {
     // The record of a search nothing answered is no unit's.
     Run(t, {Searching, R"({"unit":{"time":"2026-12-07T09:40:00+01:00","result":"stopped","errors":0}})", Stopped});
     QCOMPARE(std::tie(t.state, t.lastUnit), std::tuple(TileState::Idle, "09:30:12"));
+  }
+
+  void chartReadsTheHoursAndPaintsThem() {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("production.log").toStdString();
+    // Hour 8: two good. Hour 9: one good, one failed. Hour 11: one good
+    // after a failed attempt on the same unit, and a torn line.
+    std::ofstream(path) << ChartLine("08", "verified", "COM1") << ChartLine("08", "verified", "COM2")
+                        << ChartLine("09", "verified", "COM1") << ChartLine("09", "verify failed", "COM2")
+                        << ChartLine("11", "write failed", "COM1") << ChartLine("11", "verified", "COM1")
+                        << "{\"time\":\"2026-12-07T11:";
+    YieldChart chart;
+    chart.resize(480, 160);
+    const QColor green(0x2e, 0x7d, 0x32), red(0xc6, 0x28, 0x28);
+    QCOMPARE(Pixels(chart, green) + Pixels(chart, red), 0);
+
+    QVERIFY(chart.Refresh(path));
+    QCOMPARE(chart.hours.size(), size_t{4});
+    QCOMPARE(std::make_pair(chart.good, chart.failed), std::make_pair(int64_t{4}, int64_t{1}));
+    const int good = Pixels(chart, green), failed = Pixels(chart, red);
+    QVERIFY(failed > 0);
+    // The good bars together are four times the failed one.
+    QVERIFY2(std::abs(good - 4 * failed) <= 4 * chart.height(), qPrintable(QString("%1 %2").arg(good).arg(failed)));
+
+    QVERIFY(!chart.Refresh(path + ".none"));
+    QVERIFY(chart.hours.empty());
+    QCOMPARE(Pixels(chart, green), 0);
   }
 
   void settingsAndCommandLine() {
@@ -269,27 +312,25 @@ class StationTest : public QObject {
     QCOMPARE(rig.State(2), "无目标");
     QCOMPARE(rig.State(3), "失败");
     QCOMPARE(Lines(Slurp(log)).size(), size_t{3});
+
+    // Closing the window stops what still runs.
+    Click(rig.InTile<QPushButton>(2, S::TileButtonStart));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.InTile<QLabel>(2, S::TileLabelPhase)->text(), "searching", 10000);
+    rig.controls.Window(S::StationForm.window)->close();
+    QVERIFY(!rig.Running(2));
+    QCOMPARE(rig.InTile<QLabel>(2, S::TileLabelPhase)->text(), "stopped");
   }
 
-  void closingStopsTheFixtures() {
+  // Its processes, ended as it goes, must not report to the freed station: the sanitizer watches.
+  void aWindowThatGoesTakesItsProcessesWithIt() {
     UnitProcess silent({"--silent", "--quiet"});
-    const auto searching = [&silent](StationRig& rig) {
-      rig.controls.SetVisible(S::StationForm, true);
-      Click(rig.Get<QPushButton>(S::StationButtonAddFixture));
-      rig.InTile<QComboBox>(1, S::TileSelectPort)->setEditText(Qs(silent.device));
-      Type(rig.Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
-      Click(rig.InTile<QPushButton>(1, S::TileButtonStart));
-      QTRY_COMPARE_WITH_TIMEOUT(rig.InTile<QLabel>(1, S::TileLabelPhase)->text(), "searching", 10000);
-    };
-    StationRig rig;
-    searching(rig);
-    rig.controls.Window(S::StationForm.window)->close();
-    QVERIFY(!rig.Running(1));
-    QCOMPARE(rig.InTile<QLabel>(1, S::TileLabelPhase)->text(), "stopped");
-
-    // A window that goes while a fixture runs takes its process with it.
     auto gone = std::make_unique<StationRig>();
-    searching(*gone);
+    gone->controls.SetVisible(S::StationForm, true);
+    Click(gone->Get<QPushButton>(S::StationButtonAddFixture));
+    gone->InTile<QComboBox>(1, S::TileSelectPort)->setEditText(Qs(silent.device));
+    Type(gone->Get<QLineEdit>(S::StationTextFileName), Qs(Sample()));
+    Click(gone->InTile<QPushButton>(1, S::TileButtonStart));
+    QTRY_COMPARE_WITH_TIMEOUT(gone->InTile<QLabel>(1, S::TileLabelPhase)->text(), "searching", 10000);
     gone.reset();
   }
 
