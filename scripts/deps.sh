@@ -4,6 +4,8 @@
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-multimedia-dev \
   fonts-wqy-microhei libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev file dpkg-dev help2man"
+# Or only those named, for a step of its own.
+[ $# -eq 0 ] || packages="$*"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -13,3 +13,5 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug 
   -DAMBRELIN_FUZZ=ON -DAMBRELIN_SANITIZE=ON >/dev/null
 cmake --build build/fuzz --target fuzz_targets
 ctest --test-dir build/fuzz --output-on-failure -j2
+# The logic and its tests once more, cross-built for Windows and run under Wine.
+scripts/test-windows.sh

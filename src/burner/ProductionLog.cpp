@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/LocalTime.h"
 #include "burner/ChipTable.h"
 
 std::string_view BurnResult(BurnEnd end) {
@@ -29,14 +30,16 @@ std::string_view BurnResult(BurnEnd end) {
 }
 
 std::string IsoTime(std::time_t time) {
-  std::tm local{};
-  localtime_r(&time, &local);
+  const LocalTime local = LocalTimeAt(time);
   char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local.fields);
   // The zone as ISO 8601's extended form has it: +01:00, not +0100.
-  std::string iso = text;
-  iso.insert(iso.size() - 2, ":");
-  return iso;
+  const auto offset = std::chrono::duration_cast<std::chrono::minutes>(local.offset).count();
+  const auto away = offset < 0 ? -offset : offset;
+  char zone[16];
+  std::snprintf(zone, sizeof zone, "%c%02d:%02d", offset < 0 ? '-' : '+', static_cast<int>(away / 60),
+                static_cast<int>(away % 60));
+  return std::string(text) + zone;
 }
 
 std::string JsonText(std::string_view text) {

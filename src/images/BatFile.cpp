@@ -1,6 +1,7 @@
 #include "images/BatFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "images/TextLines.h"
@@ -36,7 +37,9 @@ std::string ScriptImagePath(Ambrelin& a, const std::string& script, int line) {
   const std::string text = Line(a, script, line);
   if (text.size() < 2) return {};
   std::string image = script.substr(0, script.find_last_of("\\/") + 1) + text.substr(2);
-  // Scripts written on Windows separate folders with backslashes.
-  std::replace(image.begin(), image.end(), '\\', '/');
+  // Scripts written on Windows separate folders with backslashes, others with
+  // slashes; the path takes this system's own.
+  constexpr char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+  std::replace_if(image.begin(), image.end(), [](char c) { return c == '\\' || c == '/'; }, separator);
   return image;
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "app/LocalTime.h"
 
 std::optional<std::string> FileTime(const std::string& path) {
   std::error_code error;
@@ -15,10 +16,9 @@ std::optional<std::string> FileTime(const std::string& path) {
   if (error) return std::nullopt;
   const std::time_t seconds =
       std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
-  std::tm local{};
-  localtime_r(&seconds, &local);
+  const LocalTime local = LocalTimeAt(seconds);
   char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local.fields);
   return text;
 }
 

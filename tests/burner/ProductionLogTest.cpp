@@ -1,5 +1,6 @@
 // The production log: a record for every target a burn is done with, and
 // the line each record becomes.
+#include <chrono>
 #include <regex>
 
 #include "TestApp.h"
@@ -88,9 +89,24 @@ TEST(ProductionLogLine, FieldsAndEscapes) {
   EXPECT_EQ(unknown.substr(unknown.find(",\"target\"")),
             ",\"target\":1,\"image\":\"a.hex\",\"result\":\"not found\",\"errors\":0,\"erase_errors\":0,"
             "\"write_errors\":0,\"verify_errors\":0,\"seconds\":0.0,\"version\":\"" + std::string(ProgramVersion()) + "\"}");
-  EXPECT_TRUE(std::regex_match(IsoTime(86400 * 365), std::regex(R"(1971-01-0[12]T\d\d:\d\d:\d\d[+-]\d\d:\d\d)")))
-      << IsoTime(86400 * 365);
   EXPECT_EQ(JsonText("a\tb"), "\"a\\u0009b\"");
+}
+
+// The machine's local time and its offset from UTC: in any zone, the fields
+// less the offset give the moment back.
+TEST(ProductionLogLine, LocalTimeLessItsOffsetIsTheMoment) {
+  using namespace std::chrono;
+  const std::regex iso(R"((\d{4})-(\d\d)-(\d\d)T(\d\d):(\d\d):(\d\d)([+-])(\d\d):(\d\d))");
+  // The ends of two years and a summer's day.
+  for (const std::time_t time : {31535999, 1780000000, 1798761599}) {
+    const std::string text = IsoTime(time);
+    std::smatch f;
+    ASSERT_TRUE(std::regex_match(text, f, iso)) << text;
+    const auto n = [&](int i) { return std::stoi(f[i]); };
+    const sys_seconds local = sys_days{year{n(1)} / n(2) / n(3)} + hours{n(4)} + minutes{n(5)} + seconds{n(6)};
+    const minutes offset = (f[7] == "-" ? -1 : 1) * (hours{n(8)} + minutes{n(9)});
+    EXPECT_EQ((local - offset).time_since_epoch().count(), time) << text;
+  }
 }
 
 }  // namespace

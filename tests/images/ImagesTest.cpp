@@ -323,7 +323,7 @@ TEST_F(Image, ScriptLinesIdsAndImagePaths) {
   EXPECT_TRUE(ran) << "the window stays live while the script is read";
   // The image path as it follows the script's folder; "-" where the line names none.
   const std::tuple<int, int, std::string> lines[] = {
-      {1, 1, "front.hex"}, {2, 2, "panel.TOT"}, {3, 0, "-"}, {4, 3, "sub/Deep/a.bin"}, {5, 7, "-"}, {6, 0, "x.hex"},
+      {1, 1, "front.hex"}, {2, 2, "panel.TOT"}, {3, 0, "-"}, {4, 3, (std::filesystem::path("sub") / "Deep" / "a.bin").string()}, {5, 7, "-"}, {6, 0, "x.hex"},
       {7, 8, ""},          {8, 9, "last.hex"},  {12, 9, "last.hex"},  // beyond the end reads the last line
   };
   for (const auto& [line, id, image] : lines) {
