@@ -6,9 +6,16 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 inline std::filesystem::path Utf8Path(std::string_view text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+  try {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+  } catch (const std::system_error&) {
+    // No UTF-8: a script saved in the code page (as Notepad did on a Chinese
+    // Windows) names its images in the code page, as the system does.
+    return std::filesystem::path(std::string(text));
+  }
 }
 
 inline std::string Utf8Text(const std::filesystem::path& path) {
