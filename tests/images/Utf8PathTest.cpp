@@ -24,8 +24,8 @@ TEST_F(ChineseNames, AreReadWrittenAndDatedByTheirUtf8Text) {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const auto in = [&](std::string_view name) { return folder / Utf8Path(name); };
-  const auto same = [&](const Bytes& image) { return std::equal(image.begin(), image.end(), a.code.Buffer.begin()); };
   const Bytes image = Pattern(20, 19);
+  const auto same = [&] { return std::equal(image.begin(), image.end(), a.code.Buffer.begin()); };
   std::ofstream(in("前面板.hex"), std::ios::binary) << HexRecord(0, image) + ":00000001FF\r\n";
   std::ofstream(in("烧录.bat"), std::ios::binary) << "1 前面板.hex\r\n";
   std::ofstream(in("生产记录.log"), std::ios::binary) << "{}\n";
@@ -33,7 +33,7 @@ TEST_F(ChineseNames, AreReadWrittenAndDatedByTheirUtf8Text) {
   const std::string hex = Utf8Text(in("前面板.hex"));
   const Loaded loaded = LoadCode_HexFile(a, hex, 0xFF, 0, 65535);
   ASSERT_TRUE(loaded) << loaded.error;
-  EXPECT_TRUE(same(image));
+  EXPECT_TRUE(same());
   ASSERT_TRUE(FileTime(hex));
   EXPECT_EQ(c.Text(Main::UpdateLableFileDate), "日期: " + *FileTime(hex));
   const std::string script = Utf8Text(in("烧录.bat"));
@@ -56,7 +56,7 @@ TEST_F(ChineseNames, AreReadWrittenAndDatedByTheirUtf8Text) {
     EXPECT_TRUE(std::filesystem::is_regular_file(in(name))) << name;
     FillCode(a.code, 0x00);
     EXPECT_TRUE(LoadCode_ByExtension(a, Utf8Text(in(name))).value_or(Loaded{.error = "no loader"})) << name;
-    EXPECT_TRUE(same(image)) << name;
+    EXPECT_TRUE(same()) << name;
   }
   EXPECT_TRUE(std::filesystem::is_regular_file(in("数据") / "VellDebuger.Txt"));
   std::filesystem::remove_all(folder);
