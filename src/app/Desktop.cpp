@@ -8,6 +8,7 @@
 #include "app/DesktopFormControls.h"
 #include "app/InfoFormControls.h"
 #include "app/Language.h"
+#include "app/Utf8Path.h"
 
 namespace Main = DesktopFormControls;
 
@@ -59,6 +60,6 @@ void InfoList_DblClick(Ambrelin& a) {
   a.controls.SetEntries(InfoFormControls::InfoListOutput, {});
   // The log is only ever emptied; a folder or file that cannot be written is no matter.
   std::error_code ignored;
-  std::filesystem::create_directories(a.dataFolder, ignored);
-  std::ofstream(RunLogPath(a), std::ios::binary | std::ios::trunc) << '\n';
+  std::filesystem::create_directories(Utf8Path(a.dataFolder), ignored);
+  std::ofstream(Utf8Path(RunLogPath(a)), std::ios::binary | std::ios::trunc) << '\n';
 }

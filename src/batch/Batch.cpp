@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/Job.h"
+#include "app/Utf8Path.h"
 #include "batch/Basic.h"
 #include "images/BinFile.h"
 #include "images/CodeBuffer.h"
@@ -17,7 +18,7 @@ constexpr std::string_view BatchFileFilter = "Burn File|*.bat;*.Txt;*.Hex;*.Bin;
 
 bool SaveResult(Ambrelin& a, const BatchSlot& slot) {
   std::error_code ignored;
-  std::filesystem::create_directories(a.dataFolder, ignored);
+  std::filesystem::create_directories(Utf8Path(a.dataFolder), ignored);
   std::string name = BatchResultPath(a, slot);
   int32_t length = BatchCount;
   // An unwritten result file must not pass for a written one.

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <memory>
+#include <fstream>
 #include <tuple>
+
+#include "app/Utf8Path.h"
 
 namespace {
 
@@ -367,7 +369,7 @@ void AddLogLine(Yield& y, const YieldLine& line) {
 }
 
 bool ReadProductionLog(Yield& y, const std::string& path) {
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+  std::ifstream file(Utf8Path(path), std::ios::binary);
   if (!file) {
     y.unopened.push_back(path);
     return false;
@@ -391,7 +393,8 @@ bool ReadProductionLog(Yield& y, const std::string& path) {
   };
   for (;;) {
     if (held == buffer.size()) buffer.resize(buffer.size() * 2);
-    const size_t got = std::fread(buffer.data() + held, 1, buffer.size() - held, file.get());
+    file.read(buffer.data() + held, static_cast<std::streamsize>(buffer.size() - held));
+    const size_t got = static_cast<size_t>(file.gcount());
     const size_t filled = held + got;
     size_t from = 0;
     while (const void* found = std::memchr(buffer.data() + from, '\n', filled - from)) {
@@ -403,7 +406,7 @@ bool ReadProductionLog(Yield& y, const std::string& path) {
     std::memmove(buffer.data(), buffer.data() + from, held);
     if (got == 0) break;
   }
-  if (std::ferror(file.get())) {
+  if (file.bad()) {
     y.files.pop_back();
     y.unopened.push_back(path);
     return false;

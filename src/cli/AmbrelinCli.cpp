@@ -137,7 +137,9 @@ void Help() {
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
-  std::vector<std::string> args(argv + 1, argv + argc);
+  // Qt's list is Unicode where argv is not (Windows hands argv over in the code page).
+  std::vector<std::string> args;
+  for (const QString& arg : QCoreApplication::arguments().mid(1)) args.push_back(arg.toStdString());
   if (args.empty()) {
     std::cerr << "ambrelin-cli: a verb is required\nTry 'ambrelin-cli --help'.\n";
     return ExitUsage;

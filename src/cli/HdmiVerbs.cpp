@@ -5,6 +5,7 @@
 #include <span>
 
 #include "app/DesktopFormControls.h"
+#include "app/Utf8Path.h"
 #include "batch/Basic.h"
 #include "batch/Batch.h"
 #include "burner/ProductionLog.h"
@@ -14,7 +15,7 @@
 namespace {
 
 bool WriteBytes(const std::string& path, std::span<const uint8_t> bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(Utf8Path(path), std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   file.close();
   return static_cast<bool>(file);
@@ -70,7 +71,7 @@ int Batch(Parsed& p) {
   if (p.Set("read") == p.Set("write")) return p.Usage("either --read or --write FILE");
   const std::string file = p.Value("write");
   // The page would write whatever the code buffer holds; a line tool refuses instead.
-  if (p.Set("write") && !std::filesystem::is_regular_file(file)) {
+  if (p.Set("write") && !std::filesystem::is_regular_file(Utf8Path(file))) {
     std::cerr << "cannot read " << file << '\n';
     return ExitImage;
   }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/Utf8Path.h"
 #include "burner/ProductionLog.h"
 #include "burner/Yield.h"
 #include "cli/Cli.h"
@@ -242,7 +243,7 @@ int YieldReport(Parsed& p) {
   FinishYield(y);
   if (p.Set("html")) {
     const std::string path = p.Value("html");
-    std::ofstream page(path, std::ios::binary);
+    std::ofstream page(Utf8Path(path), std::ios::binary);
     page << HtmlPage(y);
     if (!page.flush()) {
       std::cerr << "cannot write " << path << '\n';

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "app/Utf8Path.h"
 #include "images/TextLines.h"
 
 Loaded ReadBinFile(CodeImage& code, const std::string& path, uint8_t fill, int32_t start, int32_t end) {
@@ -26,7 +27,7 @@ bool SaveFile_Bin(std::string& fileName, std::span<const uint8_t> bytes, int32_t
   if (fileName.size() >= 4) fileName.resize(fileName.size() - 4);
   fileName += ".Bin";
   // Truncated, so the file holds exactly these bytes and no tail of an older one.
-  std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+  std::ofstream out(Utf8Path(fileName), std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(count));
   out.close();
   return static_cast<bool>(out);

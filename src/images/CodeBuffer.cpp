@@ -8,8 +8,10 @@
 #include <utility>
 
 #include "app/LocalTime.h"
+#include "app/Utf8Path.h"
 
-std::optional<std::string> FileTime(const std::string& path) {
+std::optional<std::string> FileTime(const std::string& utf8) {
+  const std::filesystem::path path = Utf8Path(utf8);
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   const auto written = std::filesystem::last_write_time(path, error);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/DesktopFormControls.h"
+#include "app/Utf8Path.h"
 #include "images/TextLines.h"
 
 namespace {
@@ -31,7 +32,7 @@ bool SaveFile_Tot(Ambrelin& a, const std::string& path) {
   for (size_t address = 0; address <= FillLast; ++address) file[address] = TotWriteByte(a.code.Buffer[address]);
   const auto length = static_cast<uint32_t>(a.code.Length);
   for (size_t k = 0; k < 4; ++k) file[TotLengthOffset + k] = static_cast<uint8_t>(length >> (8 * k));
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
   out.close();
   if (out) return true;

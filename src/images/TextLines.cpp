@@ -5,7 +5,10 @@
 #include <fstream>
 #include <limits>
 
-std::optional<std::string> ReadBytes(const std::string& path, size_t most) {
+#include "app/Utf8Path.h"
+
+std::optional<std::string> ReadBytes(const std::string& utf8, size_t most) {
+  const std::filesystem::path path = Utf8Path(utf8);
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   const auto size = std::filesystem::file_size(path, error);
