@@ -10,26 +10,19 @@
 namespace {
 
 // Two good units, one whose every erase was refused, and a port that did not
-// open (no chip, so no unit); then a write cut short, another program's line and some text.
-struct ReportLog : ::testing::Test {
-  static inline std::string log;
-
-  static void SetUpTestSuite() {
-    log = FreshLog("report");
-    const auto line = [](const char* port, const char* result, int errors) {
-      return std::string(R"({"time":"2026-12-07T09:30:00+01:00","port":")") + port + R"(","target":1,"chip_id":)" +
-             (errors < 0 ? "null" : "\"0x0101\"") + R"(,"image":"report.hex","result":")" + result + R"(","errors":)" +
-             std::to_string(std::max(errors, 0)) + "}\n";
-    };
-    std::ofstream(log) << line("/dev/pts/81", "verified", 0) << line("/dev/pts/82", "erase failed", 100)
-                       << line("/dev/pts/83", "verified", 0) << line("/dev/no-such-port", "cannot open", -1)
-                       << line("/dev/pts/81", "verified", 0).substr(0, 60)
-                       << "\n{\"event\":\"shift start\"}\nno JSON here\n";
-  }
-};
-
-TEST_F(ReportLog, TextNamesTheFiguresAndTheLinesItCouldNotRead) {
-  const CliRun run = RunCli({"report", log});
+// open (no chip, so no unit); then a write cut short, another program's line
+// and some text: the text, the JSON object and the HTML page all from it.
+TEST(CliReport, TheFiguresAndTheLinesItCouldNotReadInEachForm) {
+  const std::string log = FreshLog("report");
+  const auto entry = [](const char* port, const char* result, int errors) {
+    return std::string(R"({"time":"2026-12-07T09:30:00+01:00","port":")") + port + R"(","target":1,"chip_id":)" +
+           (errors < 0 ? "null" : "\"0x0101\"") + R"(,"image":"report.hex","result":")" + result + R"(","errors":)" +
+           std::to_string(std::max(errors, 0)) + "}\n";
+  };
+  std::ofstream(log) << entry("/dev/pts/81", "verified", 0) << entry("/dev/pts/82", "erase failed", 100)
+                     << entry("/dev/pts/83", "verified", 0) << entry("/dev/no-such-port", "cannot open", -1)
+                     << entry("/dev/pts/81", "verified", 0).substr(0, 60) << "\n{\"event\":\"shift start\"}\nno JSON here\n";
+  CliRun run = RunCli({"report", log});
   EXPECT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   ASSERT_GE(lines.size(), 9u) << run.out;
@@ -50,11 +43,9 @@ TEST_F(ReportLog, TextNamesTheFiguresAndTheLinesItCouldNotRead) {
                          ":6: not a production log line\n  " + log + ":7: not JSON\n"),
             std::string::npos)
       << run.out;
-}
 
-TEST_F(ReportLog, JsonAndTheHtmlPage) {
   const std::string page = ::testing::TempDir() + "report-" + std::to_string(getpid()) + ".html";
-  const CliRun run = RunCli({"report", "--json", "--html", page, log});
+  run = RunCli({"report", "--json", "--html", page, log});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("\"total\":{\"units\":3,\"first_pass\":2,\"good\":2,\"failed\":1,\"failed_by_result\":{\"erase "
                          "failed\":1},\"no_unit\":{\"cannot open\":1},\"attempts\":3,\"errors\":100,"),
