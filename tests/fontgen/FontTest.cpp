@@ -1,6 +1,6 @@
 // The font generator: its tables against a transcription kept beside this
 // file, the bit order, Reverse, the three formats and the window's choices;
-// the drawings and the boxes in use are the window test's.
+// the drawings are the window test's.
 #include <sstream>
 
 #include "TestApp.h"
@@ -105,6 +105,8 @@ TEST(CharBorn, TheWindowsChoicesDecideTheText) {
   c.SetTicked(C::CharOption7, false);
   c.SetTicked(C::CharOption16, true);
   EXPECT_EQ(born(), BornText(LedDisplay::Seg16, FontFormat::Asm, "AGLMHCX AAAAAAAA", true));
+  CharOption_Click(c, LedDisplay::Seg7);
+  EXPECT_TRUE(c.Enabled(OrderBoxes[7]) && !c.Enabled(OrderBoxes[8])) << "seven segments take the high row out of use";
 }
 
 }  // namespace
