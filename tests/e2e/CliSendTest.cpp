@@ -59,9 +59,10 @@ TEST(CliSend, FramesCrossTheWireByteForByteARefusedTextSendsNothingAndADumpReads
   EXPECT_NE(run.out.find(row), std::string::npos) << run.out;
 }
 
-// A silent unit: the batch refuses a bad port text before it sends, and the
-// register dump ends with the timeout after its first request.
-TEST(CliHdmi, BatchRefusesABadPortTextAndASilentUnitEndsTheDump) {
+// A silent unit: the batch refuses a bad port text before it sends, the
+// register dump ends with the timeout after its first request, and the DSP
+// download finds no loader.
+TEST(CliSilentUnit, TheBatchRefusesABadPortTextTheDumpTimesOutAndTheDownloadFindsNoLoader) {
   UnitProcess unit({"--log", "--quiet", "--silent"});
   const std::string dataHome = ::testing::TempDir() + "hdmi-e2e-data";
   const std::string result = dataHome + "/VellDebuger/VellBatchRead1.Bin";
@@ -75,6 +76,34 @@ TEST(CliHdmi, BatchRefusesABadPortTextAndASilentUnitEndsTheDump) {
   EXPECT_EQ(run.err.rfind("写入:超时错0x0\nhdmi-dump " + unit.device + ": timeout, chip AD9880", 0), 0u) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(Lines(Slurp(unit.log)).size(), 1u) << "nothing after the register that failed, nothing of the batch";
+
+  // No loader answers the download; its log line says who and what.
+  const std::string log = FreshLog("dsp");
+  const std::string egg = TempFile("cli-dsp-small.Img", "00112233\n");
+  run = RunCli({"dsp-download", "--port", unit.device, "--operator", "Ana", "--order", "WO-8", "--log", log, "--json", egg});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.out.rfind("{\"what\":\"dsp-download " + unit.device + "\",\"result\":\"not found\",\"exit\":3,", 0), 0u)
+      << run.out;
+  const auto lines = Lines(Slurp(log));
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].rfind("{\"time\":\"20", 0), 0u) << lines[0];
+  EXPECT_NE(lines[0].find("\"port\":\"" + unit.device + "\",\"adapter\":\"\",\"operator\":\"Ana\",\"order\":\"WO-8\","
+                          "\"image\":\"" + egg + "\",\"image_sha256\":\""),
+            std::string::npos)
+      << lines[0];
+  EXPECT_NE(lines[0].find("\"result\":\"not found\",\"errors\":"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("\"address\":\"0x"), std::string::npos) << lines[0];
+
+  // A log that cannot be written, a bad file: nothing is sent.
+  const size_t before = Count(Slurp(unit.log), "rx ");
+  EXPECT_GT(before, 0u);
+  run = RunCli({"dsp-download", "--port", unit.device, "--log", ::testing::TempDir() + "no-such-folder/dsp.log", egg});
+  EXPECT_EQ(run.status, 8) << run.err;
+  run = RunCli({"dsp-download", "--port", unit.device, TempFile("cli-dsp-bad.Img", "0011223\n")});
+  EXPECT_EQ(run.status, 5);
+  EXPECT_NE(run.err.find("数据长度出错: 1"), std::string::npos) << run.err;
+  unit.Stop();
+  EXPECT_EQ(Count(Slurp(unit.log), "rx "), before);
 }
 
 // The whole 512 KiB at 128,000 baud, in real time.
@@ -111,37 +140,6 @@ TEST(CliDsp, WholeImageCrossesANoisyLineAndLandsByteForByte) {
   const std::string flash = Slurp(flashFile);
   ASSERT_EQ(flash.size(), image.size());
   EXPECT_TRUE(flash == image) << "first difference at " << std::mismatch(flash.begin(), flash.end(), image.begin()).first - flash.begin();
-}
-
-TEST(CliDsp, NoLoaderNoFileAndTheLogLine) {
-  const std::string log = FreshLog("dsp");
-  const std::string egg = TempFile("cli-dsp-small.Img", "00112233\n");
-  UnitProcess unit({"--quiet", "--log", "--silent"});
-  CliRun run = RunCli({"dsp-download", "--port", unit.device, "--operator", "Ana", "--order", "WO-8", "--log", log,
-                       "--json", egg});
-  EXPECT_EQ(run.status, 3);
-  EXPECT_EQ(run.out.rfind("{\"what\":\"dsp-download " + unit.device + "\",\"result\":\"not found\",\"exit\":3,", 0), 0u)
-      << run.out;
-  const auto lines = Lines(Slurp(log));
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].rfind("{\"time\":\"20", 0), 0u) << lines[0];
-  EXPECT_NE(lines[0].find("\"port\":\"" + unit.device + "\",\"adapter\":\"\",\"operator\":\"Ana\",\"order\":\"WO-8\","
-                          "\"image\":\"" + egg + "\",\"image_sha256\":\""),
-            std::string::npos)
-      << lines[0];
-  EXPECT_NE(lines[0].find("\"result\":\"not found\",\"errors\":"), std::string::npos) << lines[0];
-  EXPECT_NE(lines[0].find("\"address\":\"0x"), std::string::npos) << lines[0];
-
-  // A log that cannot be written, a bad file: nothing is sent.
-  const size_t before = Count(Slurp(unit.log), "rx ");
-  EXPECT_GT(before, 0u);
-  run = RunCli({"dsp-download", "--port", unit.device, "--log", ::testing::TempDir() + "no-such-folder/dsp.log", egg});
-  EXPECT_EQ(run.status, 8) << run.err;
-  run = RunCli({"dsp-download", "--port", unit.device, TempFile("cli-dsp-bad.Img", "0011223\n")});
-  EXPECT_EQ(run.status, 5);
-  EXPECT_NE(run.err.find("数据长度出错: 1"), std::string::npos) << run.err;
-  unit.Stop();
-  EXPECT_EQ(Count(Slurp(unit.log), "rx "), before);
 }
 
 }  // namespace
