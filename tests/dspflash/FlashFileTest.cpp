@@ -27,7 +27,7 @@ TEST(NumberText, BlankBeforeNonNegativeAndGeneralForm) {
   for (auto [value, text] : floats) EXPECT_EQ(NumberText(value), text) << text;
 }
 
-TEST_F(DspImage, EggFillsTheRestAndShowsItsSizes) {
+TEST_F(DspImage, EggFillsTheRestShowsItsSizesAndStopsAtTheEnd) {
   std::fill(a.code.Buffer.begin(), a.code.Buffer.end(), 0x5A);
   c.SetEntries(Main::UpdateListInfo, {"old first", "second"});
   // Pairs convert their leading hex digits.
@@ -39,9 +39,8 @@ TEST_F(DspImage, EggFillsTheRestAndShowsItsSizes) {
   EXPECT_EQ(c.Text(C::AudioFlashEggCodeSize), "数据长度: 0x8字节");
   EXPECT_EQ(c.Text(C::AudioFlashEggCodeCount), "数据大小: 0x8字节");
   EXPECT_EQ(c.Entries(Main::UpdateListInfo), (std::vector<std::string>{"调入行数: 2行", "second"}));
-}
 
-TEST_F(DspImage, FullEggLoadsAndOneLineMoreFailsInsteadOfWritingOutside) {
+  // A full Egg loads; one line more fails instead of writing outside.
   std::string text;
   for (int line = 0; line < 0x20000; ++line) text += line % 2 ? "01020304\n" : "A0B0C0D0\n";
   EXPECT_TRUE(LoadCode_EggFile(a, WriteFile("full.Img", text), 0xFF));
@@ -53,7 +52,7 @@ TEST_F(DspImage, FullEggLoadsAndOneLineMoreFailsInsteadOfWritingOutside) {
   EXPECT_EQ(c.Text(C::AudioFlashEggCodeSize), "数据长度: -----");
 }
 
-TEST_F(DspImage, FlashFileOverlaysAtItsAddresses) {
+TEST_F(DspImage, FlashFileOverlaysAtItsAddressesAndStopsAtAStrayCharacter) {
   std::fill(a.code.Buffer.begin(), a.code.Buffer.end(), 0x77);
   bool ran = false;
   At(Now(), [&] { ran = true; });
@@ -77,11 +76,10 @@ TEST_F(DspImage, FlashFileOverlaysAtItsAddresses) {
   EXPECT_EQ(c.Text(C::AudioFlashFlashCodeSize), "数据长度: 0x2D字节");
   EXPECT_EQ(c.Text(C::AudioFlashFlashCodeCount), "数据大小: 0x9字节");
   EXPECT_EQ(c.Entries(Main::UpdateListInfo).front(), "调入行数: 9行") << "empty lines count too";
-}
 
-TEST_F(DspImage, FlashFileStopsAtAStrayCharacterOrBeyondTheImage) {
+  // A stray character or an address beyond the image stops the file.
   const std::pair<const char*, Bytes> cases[] = {
-      {"# [000100]\n12 34\n56 \n78\n", {0x12, 0x34, 0x56, 0x00}},  // what was stored stays, nothing after
+      {"# [000100]\n12 34\n56 \n78\n", {0x12, 0x34, 0x56, 0x77}},  // what was stored stays, nothing after
       {"# [07FFFE]\n01 02 03 04\n", {0x01, 0x02}},
       {"# [100000]\n01\n", {}},
   };

@@ -1,12 +1,16 @@
 // A port that will not open says why: on stderr, in the --json summary, and
-// with exit code 2, whatever the verb.
+// with exit code 2, whatever the verb. A port that goes away mid-run ends
+// every verb at once.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fcntl.h>
 #include <grp.h>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 #include "RunCli.h"
 
@@ -84,6 +88,42 @@ TEST(CliPort, ADeviceWithoutPermissionNamesTheGroupToJoin) {
   ExpectRefused(pty.device, "permission", ",\"group\":\"dialout\"", "没有权限, 请加入 dialout 组后重新登录",
                 "permission denied; join the group dialout and log in again",
                 "/usr/bin/setpriv --reuid=nobody --regid=nogroup --clear-groups");
+}
+
+// The unit's pseudo-terminal gone mid-run, as an unplugged USB adapter goes:
+// every verb says so and exits non-zero instead of waiting out its timeouts.
+TEST(CliPortLost, EveryVerbEndsNonZeroWithTheMessage) {
+  const std::vector<std::vector<std::string>> verbs{
+      {"burn", "--target", "1", Sample()},
+      {"dsp-download", TempFile("lost.Img", [] { std::string egg; for (int k = 0; k < 2000; ++k) egg += "0123ABCD\r\n"; return egg; }())},
+      {"hdmi-dump", "--chip", "9880"},
+      {"batch", "--read", "--port-text", "10:1"},
+      {"send", "--address", "3", "--wait", "30", "0500 0020 0000"},
+  };
+  for (std::vector<std::string> verb : verbs) {
+    SCOPED_TRACE(verb[0]);
+    UnitProcess unit({"--quiet", "--log"});
+    ASSERT_EQ(unit.device.rfind("/dev/", 0), 0u);
+    verb.insert(verb.begin() + 1, {"--port", unit.device});
+    // Pulled once the verb is under way: the unit has logged its first frame.
+    std::chrono::steady_clock::time_point pulled;
+    std::thread unplug([&unit, &pulled] {
+      for (int wait = 0; wait < 1000 && Slurp(unit.log).empty(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      unit.Stop();
+      pulled = std::chrono::steady_clock::now();
+    });
+    const CliRun run = RunCli(verb);
+    const auto ended = std::chrono::steady_clock::now();
+    unplug.join();
+    const double seconds = std::chrono::duration<double>(ended - pulled).count();
+    EXPECT_EQ(run.status, 7) << run.out << run.err;
+    EXPECT_NE(run.err.find("串口已断开 !"), std::string::npos) << run.err;
+    // Any timeout would take three seconds at least, and the batch or the
+    // download would run on for half a minute or more.
+    EXPECT_LT(seconds, 2.9) << "ended on the loss, not on a timeout";
+  }
 }
 
 }  // namespace

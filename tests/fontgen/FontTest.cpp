@@ -1,5 +1,6 @@
 // The font generator: its tables against a transcription kept beside this
-// file, the bit order, Reverse, the three formats and the window's events.
+// file, the bit order, Reverse, the three formats and the window's choices;
+// the drawings are the window test's.
 #include <sstream>
 
 #include "TestApp.h"
@@ -104,11 +105,8 @@ TEST(CharBorn, TheWindowsChoicesDecideTheText) {
   c.SetTicked(C::CharOption7, false);
   c.SetTicked(C::CharOption16, true);
   EXPECT_EQ(born(), BornText(LedDisplay::Seg16, FontFormat::Asm, "AGLMHCX AAAAAAAA", true));
-
-  EXPECT_EQ(CharOption_Click(c, LedDisplay::Seg7), "Led7.Bmp");
-  EXPECT_TRUE(c.Enabled(OrderBoxes[7]) && !c.Enabled(OrderBoxes[8]));
-  EXPECT_EQ(CharOption_Click(c, LedDisplay::Seg16), "Led16.Bmp");
-  EXPECT_TRUE(c.Enabled(OrderBoxes[15]));
+  CharOption_Click(c, LedDisplay::Seg7);
+  EXPECT_TRUE(c.Enabled(OrderBoxes[7]) && !c.Enabled(OrderBoxes[8])) << "seven segments take the high row out of use";
 }
 
 }  // namespace
