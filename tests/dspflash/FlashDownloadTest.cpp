@@ -167,63 +167,30 @@ TEST_F(Download, ElevenTimeoutsEndTheJobWhereItStands) {
 }
 
 TEST_F(Download, NothingThatArrivesWhileTheFirstWriteIsLostCoversIt) {
-  // The first write never reaches the loader. Whatever arrives meanwhile, it
-  // must go again once its wait runs out, and the answers after it be heard.
-  using Meanwhile = std::function<void(TestApp&, std::string_view info)>;
-  uint8_t eraseSequence = 0;
-  const auto afterTheWrite = [&](bool damaged) -> Meanwhile {
-    return [&, damaged](TestApp& u, std::string_view text) {
-      if (text == "删除:0x0") eraseSequence = static_cast<uint8_t>(u.app.link.TxSequence + 1);
-      if (text != "烧录: 0x0" || u.link.unit.received.size() != 2) return;
-      const Bytes bytes = damaged ? Bytes{0x55, UnitReplyType, 0x00, static_cast<uint8_t>(0x55 + UnitReplyType), 0x07, 0xF0}
-                                  : BuildFrame({UnitReplyType, 0x00, eraseSequence, {0x44, 0x49, 0x70, DspDone}});
-      ::At(u.link.scheduler, u.link.pump.Now() + 0.5, [&u, bytes] { ReceiveEvent(u.app.link, bytes); });
-    };
-  };
-  // The first erase's answer straddles its wait and is taken for the second
-  // erase; that one's own answer comes as late.
-  const Meanwhile keptOverItsWait = [](TestApp& u, std::string_view text) {
-    SimUnit& unit = u.link.unit;
-    if (text == "删除:0x0") unit.replyDelay = 2.99, unit.split = 6, unit.splitGap = 0.02;
-    if (text == "删除: 完成0x0") unit.replyDelay = unit.splitGap = 0;
-  };
-  const struct {
-    const char* what;
-    DspNumbering numbering;
-    bool eraseLost;
-    Meanwhile meanwhile;
-    size_t erases;
-  } cases[] = {
-      {"a doubled erase answer", DspNumbering::Echo, false, afterTheWrite(false), 1},
-      {"the front of an answer with a damaged length", DspNumbering::Echo, false, afterTheWrite(true), 1},
-      // The answer to a lost erase's first send, from a loader that does not echo.
-      {"a lost erase's late answer", DspNumbering::Zero, true,
-       [](TestApp& u, std::string_view text) {
-         if (text == "删除:0x0" && u.link.pump.Now() < 1)
-           ::At(u.link.scheduler, 3.5,
-                [&u] { ReceiveEvent(u.app.link, BuildFrame({UnitReplyType, 0x00, 0, {0x44, 0x49, 0x70, DspDone}})); });
-       },
-       2},
-      {"an echoed answer kept over its wait", DspNumbering::Echo, false, keptOverItsWait, 2},
-      {"an answer kept over its wait", DspNumbering::Zero, false, keptOverItsWait, 2},
-  };
-  for (const auto& k : cases) {
+  // The first write never reaches the loader; the first erase's answer
+  // straddles its wait and is taken for the second erase, whose own answer
+  // comes as late. The write must go again once its wait runs out: an
+  // echoing loader's stale answer told by its number, one that numbers 0
+  // waited out.
+  for (DspNumbering numbering : {DspNumbering::Echo, DspNumbering::Zero}) {
     TestApp u(true);
     std::fill(u.app.code.Buffer.begin(), u.app.code.Buffer.end(), 0xA5);
     DspLoader& loader = u.link.unit.dsp;
-    loader.numbering = k.numbering;
+    loader.numbering = numbering;
     loader.write.silent = 1;
-    loader.erase.silent = k.eraseLost;
     u.controls.textChanged = [&](Control ctl, std::string_view text) {
       if (ctl.name != C::AudioFlashBurnInfo.name) return;
-      k.meanwhile(u, text);
+      SimUnit& unit = u.link.unit;
+      if (text == "删除:0x0") unit.replyDelay = 2.99, unit.split = 6, unit.splitGap = 0.02;
+      if (text == "删除: 完成0x0") unit.replyDelay = unit.splitGap = 0;
       if (text == "烧录: 0x100") AudioFlashDownload_Click(u.app);
     };
-    // One error for each send waited out: the write, and an erase lost or kept over its wait.
-    EXPECT_EQ(AudioFlashDownload_Click(u.app).errors, static_cast<int64_t>(k.erases)) << k.what;
-    EXPECT_EQ(Commands(u, DspErase).size(), k.erases) << k.what;
-    EXPECT_EQ(Commands(u, DspWrite), (std::vector<std::pair<uint8_t, uint32_t>>{{0x13, 0}, {0x13, 0}, {0x13, 0x80}})) << k.what;
-    EXPECT_TRUE(std::equal(u.app.code.Buffer.begin(), u.app.code.Buffer.begin() + 0x100, loader.flash.begin())) << k.what;
+    // One error for each send waited out: the write, and the erase kept over its wait.
+    const int n = static_cast<int>(numbering);
+    EXPECT_EQ(AudioFlashDownload_Click(u.app).errors, 2) << n;
+    EXPECT_EQ(Commands(u, DspErase).size(), 2u) << n;
+    EXPECT_EQ(Commands(u, DspWrite), (std::vector<std::pair<uint8_t, uint32_t>>{{0x13, 0}, {0x13, 0}, {0x13, 0x80}})) << n;
+    EXPECT_TRUE(std::equal(u.app.code.Buffer.begin(), u.app.code.Buffer.begin() + 0x100, loader.flash.begin())) << n;
   }
 }
 
