@@ -228,30 +228,6 @@ TEST_F(Burn, LateAnswersDoNotPutTheBurnOneRequestBehind) {
   EXPECT_TRUE(FlashHoldsImage(1, 0, 0x0FFF));
 }
 
-TEST_F(Burn, AnEraseAnswerKeptOverItsWaitNeverCountsForTheWrite) {
-  // The first erase's answer straddles its wait and is taken for the second
-  // erase; that one's own answer comes whole, late, while the first write is
-  // lost. Taken for the write's, it would leave the block unwritten.
-  ReadyToBurn(0x0003, HexImage("straddle.hex", Pattern(0x100, 9)));
-  SimUnit& unit = t.link.unit;
-  boot.silence[BootWrite] = 1;
-  c.textChanged = [&](Control ctl, std::string_view text) {
-    if (ctl.window != "DesktopForm" || ctl.name != "UpdateLabelBurnState") return;
-    if (text == "等待: 准备升级") {
-      unit.replyDelay = 2.99;
-      unit.split = 5;
-      unit.splitGap = 0.02;
-    }
-    if (text == "删除:无响应0x0") unit.split = 0;
-    if (text == "删除: 正确0x0") unit.replyDelay = 0;
-  };
-  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::Finished);
-  const auto first = [](std::vector<uint16_t> requests, size_t n) { return std::vector(requests.begin(), requests.begin() + n); };
-  EXPECT_EQ(first(Requests(BootErase), 4), (std::vector<uint16_t>{0, 0, 0, 0x80}));
-  EXPECT_EQ(first(Requests(BootWrite), 3), (std::vector<uint16_t>{0, 0, 0x80}));
-  EXPECT_TRUE(FlashHoldsImage(1, 0, 0xFFFF));
-}
-
 TEST_F(Burn, AutoRepeatBurnsEachFittedUnitOnce) {
   // A unit leaves its boot program after the "next target" request; the
   // next one is fitted two seconds after the burn looks for it, three in all.
