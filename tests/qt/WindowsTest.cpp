@@ -54,8 +54,6 @@ struct QtRig {
     return widget;
   }
   void Press(Control c) { QTest::mouseClick(Get<QAbstractButton>(c), Qt::LeftButton); }
-  // The port open at the unit's speed, as a window's own opening leaves it.
-  void Open() { port.Open("/dev/ttyS0", "38400,N,8,1"); }
   std::string File(const QString& name, const std::string& content) {
     const std::string path = folder.filePath(name).toStdString();
     std::ofstream(path, std::ios::binary) << content;
@@ -81,8 +79,6 @@ void Type(QLineEdit* edit, const QString& text) {
   QTest::keyClick(edit, Qt::Key_Delete);
   QTest::keyClicks(edit, text);
 }
-
-QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
 QStringList Tabs(QTabWidget* table) {
   QStringList tabs;
@@ -304,7 +300,7 @@ class WindowsTest : public QObject {
 
   void hdmiWindow() {
     QtRig rig;
-    rig.Open();
+    rig.port.Open("/dev/ttyS0", "38400,N,8,1");  // at the unit's speed, as a window's own opening leaves it
     QWidget* form = rig.controls.Window(Hdmi::HdmiForm.window);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -407,7 +403,7 @@ class WindowsTest : public QObject {
     rig.Press(Burner::UpdateButtonUpdate);
     for (Control state : {Main::UpdateLabelBurnState, Burner::UpdateLabelBurnState}) {
       QCOMPARE(rig.controls.Text(state), "结束: 已停止");
-      QCOMPARE(TextColour(rig.Get<QLabel>(state)), QColor(Qt::red));
+      QCOMPARE(rig.Get<QLabel>(state)->palette().color(QPalette::WindowText), QColor(Qt::red));
     }
 
     const size_t sent = rig.writes.size();
