@@ -23,7 +23,7 @@ using Burn = AppTest;
 std::string State(MapControls& c) { return c.Text(Main::UpdateLabelBurnState); }
 
 // The restart request's frame is the burn page's test below.
-TEST_F(Burn, WorkedRequestsByteForByte) {
+TEST_F(Burn, WorkedRequestsByteForByteAndTheOldVersionsChecksum) {
   TxBurnCommand(a, 0, 1, BootIdentify, 0);
   a.link.TxSequence = 0x0F;
   TxBurnCommand(a, 0, 2, BootErase, 0x0400);
@@ -40,12 +40,9 @@ TEST_F(Burn, WorkedRequestsByteForByte) {
                                         {0x55, 0x00, 0x02, 0x57, 0x10, 0x04, 0x00, 0x07, 0x04, 0x00, 0x76, 0xAA},
                                         {0x55, 0x00, 0x01, 0x56, 0xFF, 0x04, 0x00, 0x05, 0x1F, 0xFF, 0x7C, 0xAA},
                                         block}));
-}
 
-TEST_F(Burn, ExchangeAndTheOldVersionsChecksum) {
   // One 0x53 goes out as 0x75 either way; the sum counts 0x75 unless the
   // burner window's old-version box is ticked, and the main window's box is not read.
-  std::array<uint8_t, 128> slice{};
   for (bool old : {false, true}) {
     slice = {};
     slice[5] = 0x53;
@@ -229,42 +226,6 @@ TEST_F(Burn, LateAnswersDoNotPutTheBurnOneRequestBehind) {
   EXPECT_EQ(Requests(BootErase).size(), 8u) << "no block erased twice";
   EXPECT_LT(Now(), 3.0) << "no answer waited out";
   EXPECT_TRUE(FlashHoldsImage(1, 0, 0x0FFF));
-}
-
-TEST_F(Burn, AnAnswerThatStraddlesTheSearchWaitIsTakenInTheNextOne) {
-  // A slow unit behind a USB adapter: every answer starts 20 ms after its
-  // request and comes in two pieces 20 ms apart, across the 30 ms wait.
-  ReadyToBurn(0x0003, HexImage("slow.hex", Pattern(0x400, 8)));
-  t.link.unit.replyDelay = 0.02;
-  t.link.unit.split = 6;
-  t.link.unit.splitGap = 0.02;
-  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::Finished);
-  EXPECT_LE(Requests(BootIdentify).size(), 3u) << "found by the second request, and again for programming";
-  EXPECT_TRUE(FlashHoldsImage(1, 0, 0x3FF));
-}
-
-TEST_F(Burn, AnEraseAnswerKeptOverItsWaitNeverCountsForTheWrite) {
-  // The first erase's answer straddles its wait and is taken for the second
-  // erase; that one's own answer comes whole, late, while the first write is
-  // lost. Taken for the write's, it would leave the block unwritten.
-  ReadyToBurn(0x0003, HexImage("straddle.hex", Pattern(0x100, 9)));
-  SimUnit& unit = t.link.unit;
-  boot.silence[BootWrite] = 1;
-  c.textChanged = [&](Control ctl, std::string_view text) {
-    if (ctl.window != "DesktopForm" || ctl.name != "UpdateLabelBurnState") return;
-    if (text == "等待: 准备升级") {
-      unit.replyDelay = 2.99;
-      unit.split = 5;
-      unit.splitGap = 0.02;
-    }
-    if (text == "删除:无响应0x0") unit.split = 0;
-    if (text == "删除: 正确0x0") unit.replyDelay = 0;
-  };
-  EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::Finished);
-  const auto first = [](std::vector<uint16_t> requests, size_t n) { return std::vector(requests.begin(), requests.begin() + n); };
-  EXPECT_EQ(first(Requests(BootErase), 4), (std::vector<uint16_t>{0, 0, 0, 0x80}));
-  EXPECT_EQ(first(Requests(BootWrite), 3), (std::vector<uint16_t>{0, 0, 0x80}));
-  EXPECT_TRUE(FlashHoldsImage(1, 0, 0xFFFF));
 }
 
 TEST_F(Burn, AutoRepeatBurnsEachFittedUnitOnce) {

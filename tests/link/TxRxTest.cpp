@@ -23,9 +23,6 @@ TEST_F(Encoder, WorkedFramesByteForByte) {
                         {0x55, 0x10, 0x02, 0x67, 0xFF, 0x02, 0x12, 0x03, 0x7D, 0xAA},
                         {0x55, 0x00, 0x02, 0x57, 0x05, 0x00, 0x5C, 0xAA}}))
       << "each frame goes out in one write";
-  a.link.TxSequence = 255;
-  TxByHex(a, "1", "00");
-  EXPECT_EQ(writes.back()[4], 0) << "the sequence wraps";
 }
 
 TEST_F(Encoder, TextsToTypeAddressAndData) {

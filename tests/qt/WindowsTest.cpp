@@ -54,8 +54,6 @@ struct QtRig {
     return widget;
   }
   void Press(Control c) { QTest::mouseClick(Get<QAbstractButton>(c), Qt::LeftButton); }
-  // The port open at the unit's speed, as a window's own opening leaves it.
-  void Open() { port.Open("/dev/ttyS0", "38400,N,8,1"); }
   std::string File(const QString& name, const std::string& content) {
     const std::string path = folder.filePath(name).toStdString();
     std::ofstream(path, std::ios::binary) << content;
@@ -81,8 +79,6 @@ void Type(QLineEdit* edit, const QString& text) {
   QTest::keyClick(edit, Qt::Key_Delete);
   QTest::keyClicks(edit, text);
 }
-
-QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
 QStringList Tabs(QTabWidget* table) {
   QStringList tabs;
@@ -131,10 +127,15 @@ class WindowsTest : public QObject {
     QVERIFY(rig.writes.empty());
   }
 
-  // Each tool window opens at its place, twips to pixels at the screen's DPI,
-  // and wholly on the screen's free area.
-  void toolWindowsOpenOnScreen() {
+  void mainWindow() {
     QtRig rig;
+    rig.port.present = {{5, "/dev/ttyFake5"}, {200, "/dev/ttyFake200"}};
+    rig.port.busy = 5;
+    rig.settings.Put("Debug", "DebugTextC3", "0503 0012 001e");
+    StartUp(rig.app);
+    QVERIFY(rig.controls.Visible(Burner::BurnDesktop) && rig.controls.Visible(Main::DesktopForm));
+    // Each tool window opens at its place, twips to pixels at the screen's DPI,
+    // and wholly on the screen's free area.
     const struct {
       Control window;
       QPoint twips;
@@ -153,15 +154,6 @@ class WindowsTest : public QObject {
       QCOMPARE(window->x(), std::min(place.x(), free.right() + 1 - window->frameGeometry().width()));
       QCOMPARE(window->y(), std::min(place.y(), free.bottom() + 1 - window->frameGeometry().height()));
     }
-  }
-
-  void mainWindow() {
-    QtRig rig;
-    rig.port.present = {{5, "/dev/ttyFake5"}, {200, "/dev/ttyFake200"}};
-    rig.port.busy = 5;
-    rig.settings.Put("Debug", "DebugTextC3", "0503 0012 001e");
-    StartUp(rig.app);
-    QVERIFY(rig.controls.Visible(Burner::BurnDesktop) && rig.controls.Visible(Main::DesktopForm));
     QCOMPARE(rig.Get<QLineEdit>(Main::DebugTextC3)->text(), "0503 0012 001e");
     QCOMPARE(Tabs(rig.Get<QTabWidget>(Main::MainTable)),
              (QStringList{"  升  级  ", " 命令调试 ", " 宏 调试  ", "  功  能   ", "  参数一   ", "  参数二   ",
@@ -219,15 +211,17 @@ class WindowsTest : public QObject {
     QCOMPARE(rig.settings.Get("Debug", "DebugTextD6"), "0201 0001 0002");
   }
 
-  void burnerWindow() {
+  void burnerAndDecoderWindows() {
     QtRig rig;
     const auto click = [&rig](Control c) { rig.Get<QAbstractButton>(c)->click(); };
     rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
-    click(Burner::DesktopButtonSelectComSwitch);
+    auto* burnerSwitch = rig.Get<QPushButton>(Burner::DesktopButtonSelectComSwitch);
+    auto* mainSwitch = rig.Get<QPushButton>(Main::DesktopButtonSelectComSwitch);
+    burnerSwitch->click();
     rig.controls.SetText(Burner::UpdateLabelCodeSum, "校验: 0xBEEF");
     click(Burner::DesktopButtonSelectLanguage);
     QCOMPARE(rig.app.Language, uint8_t{1});
-    QCOMPARE(rig.Get<QPushButton>(Burner::DesktopButtonSelectComSwitch)->text(), "Close Com");
+    QCOMPARE(burnerSwitch->text(), "Close Com");
     QCOMPARE(rig.Get<QLabel>(Burner::UpdateLabelCodeSum)->text(), "Sum: 0xBEEF");
     QCOMPARE(rig.Get<QPushButton>(Main::UpdateButtonOpenFile)->text(), "打开文件");  // the main window is not translated
 
@@ -242,61 +236,38 @@ class WindowsTest : public QObject {
     QTest::keyClicks(rig.Get<QLineEdit>(Burner::UpdateTextTrig), "7f");
     QCOMPARE(rig.controls.Text(Main::UpdateTextTrig), "7f");
 
-    // The buttons run the main window's handlers: here on a closed port.
-    click(Burner::DesktopButtonSelectComSwitch);
-    click(Burner::UpdateButtonUpdate);
-    QCOMPARE(rig.Get<QLabel>(Burner::UpdateLabelBurnState)->text(), "State: Com Error");
-    QCOMPARE(rig.Get<QPushButton>(Burner::UpdateButtonUpdate)->text(), "Start");
-
-    QTest::mouseDClick(rig.Get<QLabel>(Burner::DesktopPicture), Qt::LeftButton);
-    QVERIFY(rig.controls.Visible(BurnAboutControls::BurnAbout));
-    click(BurnAboutControls::BurnAboutButtonOk);
-    QVERIFY(!rig.controls.Visible(BurnAboutControls::BurnAbout));
-    click(Burner::DesktopButtonExit);
-    QCOMPARE(rig.ended, 1);
-    QCOMPARE(rig.settings.Get("System", "Language"), "1");
-  }
-
-  void decoderWindow() {
-    QtRig rig;
-    rig.controls.SetText(Main::DesktopSelectComPort, "COM1");
-    auto* burnerSwitch = rig.Get<QPushButton>(Burner::DesktopButtonSelectComSwitch);
-    auto* mainSwitch = rig.Get<QPushButton>(Main::DesktopButtonSelectComSwitch);
-    burnerSwitch->click();
     rig.controls.SetVisible(Decoder::DecoderForm, true);
     QVERIFY(rig.controls.Entries(Decoder::DecoderTable) ==
             (std::vector<std::string>{"  Main", "Trim", "Tuner", "", "DSP", "DAC", "Tab 5", "Tab 6", "Update"}));
-    const auto click = [&rig](Control c, int page) {
+    const auto press = [&rig](Control c, int page) {
       rig.controls.SetIndex(Decoder::DecoderTable, page);
       QTest::mouseClick(rig.Get<QAbstractButton>(c), Qt::LeftButton);
     };
-    click(Decoder::DecoderOptionModeDolbyD, 0);
+    press(Decoder::DecoderOptionModeDolbyD, 0);
     QCOMPARE(Last(rig), "0301 0000 0061");
-    click(Decoder::DecoderCheckMute, 0);
-    click(Decoder::DecoderCheckMute, 0);
+    press(Decoder::DecoderCheckMute, 0);
+    press(Decoder::DecoderCheckMute, 0);
     QCOMPARE(Last(rig), "0101 0001 0000");
-    click(Decoder::DecoderOptionInputRx0, 0);
+    press(Decoder::DecoderOptionInputRx0, 0);
     QVERIFY2(rig.controls.Ticked(Decoder::DecoderOptionModeDolbyD), "each frame is its own group of options");
     QCOMPARE(rig.writes.size(), size_t(4));
 
     // The tuner switches bands and shows the frequency, sending nothing.
     auto* bar = rig.Get<QSlider>(Decoder::DecoderBarTuning);
-    click(Decoder::DecoderOptionAm, 2);
+    press(Decoder::DecoderOptionAm, 2);
     QCOMPARE(std::make_tuple(bar->minimum(), bar->value(), bar->maximum()), std::make_tuple(530, 999, 1622));
     QTest::keyClick(bar, Qt::Key_Right);
     QCOMPARE(rig.controls.Text(Decoder::DecoderTextTuningFreq), "1004");
-    click(Decoder::DecoderOptionFm, 2);
+    press(Decoder::DecoderOptionFm, 2);
     QCOMPARE(rig.controls.Text(Decoder::DecoderTextTuningFreq), "98.00");
     QCOMPARE(rig.writes.size(), size_t(4));
 
     // The port buttons rest during a download; the refusal is said in the burner's language.
-    rig.Get<QPushButton>(Burner::DesktopButtonSelectLanguage)->click();
     rig.controls.SetIndex(Decoder::DecoderTable, 8);
     rig.dialogs.picks = {rig.File("egg.Img", "01020304\n")};
     rig.Press(Decoder::AudioFlashOpenEgg);
-
     bool enabled = true, open = false;
-    At(rig.link.scheduler, 2.0, [&] {
+    At(rig.link.scheduler, rig.link.pump.Now() + 2.0, [&] {
       enabled = burnerSwitch->isEnabled() || mainSwitch->isEnabled();
       QTest::mouseClick(burnerSwitch, Qt::LeftButton);
       // The guard too, should the click get through.
@@ -311,11 +282,25 @@ class WindowsTest : public QObject {
     QVERIFY(rig.port.IsOpen() && burnerSwitch->isEnabled() && mainSwitch->isEnabled());
     QCOMPARE(rig.dialogs.notices, std::vector<std::string>{"Another job is running; wait for it to end or stop it first !"});
     QCOMPARE(rig.dialogs.statusLine, "");  // the refusal went with the job
+
+    // The burner's buttons run the main window's handlers: here on a closed port.
+    click(Burner::DesktopButtonSelectComSwitch);
+    click(Burner::UpdateButtonUpdate);
+    QCOMPARE(rig.Get<QLabel>(Burner::UpdateLabelBurnState)->text(), "State: Com Error");
+    QCOMPARE(rig.Get<QPushButton>(Burner::UpdateButtonUpdate)->text(), "Start");
+
+    QTest::mouseDClick(rig.Get<QLabel>(Burner::DesktopPicture), Qt::LeftButton);
+    QVERIFY(rig.controls.Visible(BurnAboutControls::BurnAbout));
+    click(BurnAboutControls::BurnAboutButtonOk);
+    QVERIFY(!rig.controls.Visible(BurnAboutControls::BurnAbout));
+    click(Burner::DesktopButtonExit);
+    QCOMPARE(rig.ended, 1);
+    QCOMPARE(rig.settings.Get("System", "Language"), "1");
   }
 
   void hdmiWindow() {
     QtRig rig;
-    rig.Open();
+    rig.port.Open("/dev/ttyS0", "38400,N,8,1");  // at the unit's speed, as a window's own opening leaves it
     QWidget* form = rig.controls.Window(Hdmi::HdmiForm.window);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -418,7 +403,7 @@ class WindowsTest : public QObject {
     rig.Press(Burner::UpdateButtonUpdate);
     for (Control state : {Main::UpdateLabelBurnState, Burner::UpdateLabelBurnState}) {
       QCOMPARE(rig.controls.Text(state), "结束: 已停止");
-      QCOMPARE(TextColour(rig.Get<QLabel>(state)), QColor(Qt::red));
+      QCOMPARE(rig.Get<QLabel>(state)->palette().color(QPalette::WindowText), QColor(Qt::red));
     }
 
     const size_t sent = rig.writes.size();
