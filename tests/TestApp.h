@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -17,13 +18,25 @@
 #include "app/Ambrelin.h"
 #include "app/DesktopFormControls.h"
 #include "app/MapControls.h"
+#include "app/Utf8Path.h"
 #include "link/ComPort.h"
 #include "sim/VirtualLink.h"
 
 using Bytes = std::vector<uint8_t>;
 
+// The running test's own folder, ending in the separator: ctest runs the
+// tests of one program side by side, and two writing one.hex at once would
+// each burn the other's image.
+inline std::string TestFolder() {
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::filesystem::path folder =
+      std::filesystem::path(::testing::TempDir()) / (std::string(test->test_suite_name()) + "." + test->name());
+  std::filesystem::create_directories(folder);
+  return Utf8Text(folder / "");
+}
+
 inline std::string WriteFile(const std::string& name, const std::string& content) {
-  const std::string path = ::testing::TempDir() + name;
+  const std::string path = TestFolder() + name;
   std::ofstream(path, std::ios::binary) << content;
   return path;
 }
@@ -113,7 +126,7 @@ struct TestApp {
   RecordedDialogs dialogs;
   MapSettings settings;
   VirtualLink link;
-  Ambrelin app{controls, link.port, link.pump, dialogs, settings, ::testing::TempDir() + "ambrelin-data"};
+  Ambrelin app{controls, link.port, link.pump, dialogs, settings, TestFolder() + "ambrelin-data"};
   // Opened, the port runs as the main window opens it.
   explicit TestApp(bool open = false) {
     ConnectPort(app);

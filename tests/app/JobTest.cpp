@@ -83,7 +83,7 @@ TEST_F(OneJob, TheDownloadWritesOnlyTheDspImageOpenedLast) {
          t.dialogs.picks = {WriteFile("job-panel.bin", "\x01\x02")};
          UpdateButtonOpenFile_Click(a);
        },
-       "状态: 映像已被调入 " + ::testing::TempDir() + "job-panel.bin 改写, 请重新打开"},
+       "状态: 映像已被调入 " + TestFolder() + "job-panel.bin 改写, 请重新打开"},
       {"Flash over a register read",
        [&] {
          ReadRegisters(a, Ad9880);

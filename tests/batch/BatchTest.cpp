@@ -14,7 +14,7 @@ struct Batch : AppTest {
   const BatchSlot& slot = BatchSlots::All[0];
   void SetUp() override {
     for (const BatchSlot& s : BatchSlots::All) std::filesystem::remove_all(BatchResultPath(a, s));
-    std::filesystem::remove_all(::testing::TempDir() + "fresh-data");
+    std::filesystem::remove_all(TestFolder() + "fresh-data");
   }
 };
 
@@ -83,7 +83,7 @@ TEST_F(Batch, PortTexts) {
 TEST_F(Batch, ReadWriteAndOpenSaveTheResultAndShowTheDumps) {
   a.BatchReadBuffer.fill(7);
   a.code.Buffer[255] = 0xFF;
-  a.dataFolder = ::testing::TempDir() + "fresh-data";  // made when missing
+  a.dataFolder = TestFolder() + "fresh-data";  // made when missing
   c.SetText(slot.port, "3A:10");
   BatchOutcome outcome = BatchButtonRead_Click(a, slot);
   EXPECT_EQ(outcome.sent, 256);

@@ -387,7 +387,7 @@ TEST_F(Burn, RefusalsBeforeSendingAnything) {
   const std::string good = HexImage("good.hex", Pattern(0x100, 8));
   HexImage("one.hex", Pattern(0x100, 9));
   WriteFile("empty.hex", "");
-  const std::string dir = ::testing::TempDir();
+  const std::string dir = TestFolder();
   const auto file = [&](std::string path) { return [&, path] { c.SetText(Main::UpdateTextFileName, path); }; };
   const auto script = [&](std::string name, std::string text) { return file(WriteFile(name, text)); };
   const struct {

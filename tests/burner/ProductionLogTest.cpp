@@ -25,7 +25,7 @@ TEST_F(ProductionLog, EveryVerifiedTargetAndTheFailureAreRecorded) {
   ASSERT_EQ(records.size(), 3u);
   for (int k = 0; k < 2; ++k)
     EXPECT_EQ(std::make_tuple(records[k].end, records[k].good, records[k].verifySum, records[k].image, records[k].seconds > 0.1),
-              std::make_tuple(BurnEnd::Finished, k + 1, records[k].imageChecksum, ::testing::TempDir() + "log.hex", true));
+              std::make_tuple(BurnEnd::Finished, k + 1, records[k].imageChecksum, TestFolder() + "log.hex", true));
   EXPECT_EQ(std::make_tuple(records[2].end, records[2].errors, records[2].eraseErrors, records[2].identified, records[2].imageChecksum),
             std::make_tuple(BurnEnd::EraseFailed, 100, 100, true, records[0].imageChecksum));
   EXPECT_FALSE(records[2].verifySum) << "no sum was heard from the third unit";
@@ -56,10 +56,10 @@ TEST_F(ProductionLog, AScriptLineIsRecordedWithItsOwnImageAndNothingOfTheLineBef
   EXPECT_EQ(UpdateButtonUpdate_Click(a, 0xFF).end, BurnEnd::NotFound);
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(std::make_tuple(records[0].image, records[0].writeErrors, records[0].errors),
-            std::make_tuple(::testing::TempDir() + "log-one.hex", 3, 3));
+            std::make_tuple(TestFolder() + "log-one.hex", 3, 3));
   EXPECT_TRUE(records[0].imageChecksum && records[0].verifySum);
   const BurnOutcome& second = records[1];
-  EXPECT_EQ(std::make_tuple(second.target, second.image), std::make_tuple(2, ::testing::TempDir() + "log-two.hex"));
+  EXPECT_EQ(std::make_tuple(second.target, second.image), std::make_tuple(2, TestFolder() + "log-two.hex"));
   EXPECT_FALSE(second.identified || second.imageChecksum || second.verifySum);
   EXPECT_EQ(second.errors, 0);
 }

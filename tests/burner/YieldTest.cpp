@@ -1,10 +1,8 @@
 // The yield read back from production logs: the lines the log writes, the
 // lines it cannot read, what makes a unit, and the figures.
-#include <gtest/gtest.h>
-
 #include <fstream>
-#include <unistd.h>
 
+#include "TestApp.h"
 #include "burner/ProductionLog.h"
 #include "burner/Yield.h"
 
@@ -140,7 +138,7 @@ TEST(Yield, HoursAcrossDaysAndTheChartsSpan) {
 
 TEST(Yield, ALogFileIsReadWholeAndItsBadLinesNamed) {
   // Larger than a read block, its last line cut short without a line end.
-  const std::string path = ::testing::TempDir() + "yield-" + std::to_string(getpid()) + ".log";
+  const std::string path = TestFolder() + "yield.log";
   const std::string good = Written("COM1", BurnEnd::Finished, true, 20);
   {
     std::ofstream log(path, std::ios::binary);

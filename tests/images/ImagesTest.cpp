@@ -54,10 +54,10 @@ const std::pair<std::string, Load> Loaders[] = {
 };
 
 TEST(Loaders, WhatIsNoReadableFileIsRefusedBeforeAnythingChanges) {
-  const std::string folder = ::testing::TempDir() + "folder.hex";
+  const std::string folder = TestFolder() + "folder.hex";
   std::filesystem::create_directories(folder);
   const std::string large = WriteFile("large.Bin", std::string(0x80001, '\x11'));
-  for (const std::string& path : {::testing::TempDir() + "absent.hex", folder, std::string("/dev/null"), large})
+  for (const std::string& path : {TestFolder() + "absent.hex", folder, std::string("/dev/null"), large})
     for (const auto& [name, load] : Loaders) {
       if (path == large && name != "LoadCode_BinFile") continue;
       // The checksum is how a burn tells a failed load.
@@ -90,7 +90,7 @@ TEST(Loaders, ImagesThatHoldNothingAreRefusedSayingWhy) {
       {"empty.Img", "", "LoadCode_EggFile时, 出错 ! 文件无数据"},
       {"only-address.Img", "# [000100]\n\n", "LoadCode_FlashFile时, 出错 ! 文件无数据"},
   };
-  std::filesystem::remove(::testing::TempDir() + "none.Bin");
+  std::filesystem::remove(TestFolder() + "none.Bin");
   for (const auto& [name, content, message] : cases) {
     TestApp t;
     t.app.code.Checksum = 77;
@@ -106,7 +106,7 @@ TEST(Loaders, ImagesThatHoldNothingAreRefusedSayingWhy) {
     EXPECT_EQ(t.app.code.Checksum, 77) << "no checksum for a burn to trust: " << name;
     EXPECT_EQ(t.controls.Text(Main::UpdateLabelCodeSum), "校验: 0x----") << name;
   }
-  EXPECT_FALSE(std::filesystem::exists(::testing::TempDir() + "none.Bin")) << "no copy of nothing";
+  EXPECT_FALSE(std::filesystem::exists(TestFolder() + "none.Bin")) << "no copy of nothing";
 }
 
 TEST_F(Image, HexWithFillChecksumAndLabelsOnBothWindows) {
@@ -227,11 +227,11 @@ TEST_F(Image, TotRoundTripAndTheToolThatWritesBesideTheHex) {
   EXPECT_TRUE(t.dialogs.messages.empty());
 
   // The tool button writes a Tot beside the hex file named on the page.
-  for (const std::string& name : {std::string("a.h"), std::string("/proc/none/x.hex"), ::testing::TempDir() + "tool.hex"}) {
+  for (const std::string& name : {std::string("a.h"), std::string("/proc/none/x.hex"), TestFolder() + "tool.hex"}) {
     c.SetText(Main::UpdateTextFileName, name);
     EXPECT_EQ(ToolButtonHex2Tot_Click(a), name.ends_with("tool.hex")) << name;
   }
-  EXPECT_EQ(ReadFile(::testing::TempDir() + "tool.Tot").size(), TotFileSize);
+  EXPECT_EQ(ReadFile(TestFolder() + "tool.Tot").size(), TotFileSize);
   EXPECT_EQ(t.dialogs.messages, std::vector<std::string>(2, "SaveFile_Tot出错 !"));
 }
 
@@ -242,7 +242,7 @@ TEST_F(Image, TextPairsPerLineWithTheBinCopyBeside) {
   const Bytes expected{0x12, 0x34, 0x01, 0x20, 0x34, 0xAB, 0xCD, 0xEF};
   EXPECT_EQ(Bytes(a.code.Buffer.begin(), a.code.Buffer.begin() + 9), (Bytes{0x12, 0x34, 0x01, 0x20, 0x34, 0xAB, 0xCD, 0xEF, 0x00}));
   EXPECT_EQ(a.code.Length, 7);
-  EXPECT_EQ(ReadFile(::testing::TempDir() + "pairs.Bin"), expected) << "exactly the bytes, no old tail";
+  EXPECT_EQ(ReadFile(TestFolder() + "pairs.Bin"), expected) << "exactly the bytes, no old tail";
   EXPECT_EQ(a.code.Checksum, 0x12 + 0x34 + 0x01 + 0x20 + 0x34 + 0xAB + 0xCD + 0xEF) << "over the bytes loaded only";
   EXPECT_EQ(c.Text(Main::UpdateLableCodeSize), "长度: 0x7");
 
@@ -263,11 +263,11 @@ TEST_F(Image, BinaryLengthIsTheFileSizeAndSavingHandsBackTheLastIndex) {
 
   const Bytes bytes{1, 2, 3, 4, 5};
   for (int32_t length : {3, 1, 0}) {
-    std::string name = ::testing::TempDir() + "saved.txt";
+    std::string name = TestFolder() + "saved.txt";
     int32_t last = length;
     ASSERT_TRUE(SaveFile_Bin(name, bytes, last));
     EXPECT_EQ(last, length - 1);
-    EXPECT_EQ(name, ::testing::TempDir() + "saved.Bin");
+    EXPECT_EQ(name, TestFolder() + "saved.Bin");
     EXPECT_EQ(ReadFile(name), Bytes(bytes.begin(), bytes.begin() + length));
   }
   std::string unwritable = "/proc/none/x.txt";
@@ -328,9 +328,9 @@ TEST_F(Image, ScriptLinesIdsAndImagePaths) {
   };
   for (const auto& [line, id, image] : lines) {
     EXPECT_EQ(ScriptTargetId(a, script, line), id) << line;
-    EXPECT_EQ(ScriptImagePath(a, script, line), image == "-" ? "" : ::testing::TempDir() + image) << line;
+    EXPECT_EQ(ScriptImagePath(a, script, line), image == "-" ? "" : TestFolder() + image) << line;
   }
-  const std::string none = ::testing::TempDir() + "absent.bat";
+  const std::string none = TestFolder() + "absent.bat";
   EXPECT_EQ(std::make_tuple(ScriptLineCount(a, none), ScriptTargetId(a, none, 1), ScriptImagePath(a, none, 1)),
             std::make_tuple(0, 0, std::string()));
 }

@@ -20,7 +20,7 @@ namespace Main = DesktopFormControls;
 using ChineseNames = AppTest;
 
 TEST_F(ChineseNames, AreReadWrittenAndDatedByTheirUtf8Text) {
-  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / Utf8Path("产线 文件");
+  const std::filesystem::path folder = std::filesystem::path(TestFolder()) / Utf8Path("产线 文件");
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const auto in = [&](std::string_view name) { return folder / Utf8Path(name); };
