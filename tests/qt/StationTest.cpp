@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "Fakes.h"
+#include "qt/WidgetInput.h"
 #include "app/ChildProcess.h"
 #include "app/QtControls.h"
 #include "app/Station.h"
@@ -36,9 +37,7 @@ struct StationRig {
   }
   template <typename W>
   W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
+    return ::Get<W>(controls, c);
   }
   QWidget* Tile(int n) { return controls.Window(S::StationForm.window)->findChild<QWidget*>(QString("StationTile%1").arg(n)); }
   template <typename W>
@@ -49,14 +48,6 @@ struct StationRig {
   QColor Colour(int n) { return InTile<QLabel>(n, S::TileLabelState)->palette().color(QPalette::Window); }
   bool Running(int n) { return InTile<QPushButton>(n, S::TileButtonStart)->text() == "停止"; }
 };
-
-void Type(QLineEdit* edit, const QString& text) {
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, text);
-}
-
-void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 void Feed(TileView& t, std::initializer_list<const char*> lines) {
   for (const char* line : lines) TileLine(t, line);

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "Fakes.h"
+#include "qt/WidgetInput.h"
 #include "app/BurnAboutControls.h"
 #include "app/BurnDesktopControls.h"
 #include "app/DesktopFormControls.h"
@@ -49,9 +50,7 @@ struct QtRig {
   }
   template <typename W>
   W* Get(Control c) {
-    auto* widget = qobject_cast<W*>(controls.Find(c));
-    if (!widget) qFatal("%s is not the expected kind of widget", std::string(c.name).c_str());
-    return widget;
+    return ::Get<W>(controls, c);
   }
   void Press(Control c) { QTest::mouseClick(Get<QAbstractButton>(c), Qt::LeftButton); }
   std::string File(const QString& name, const std::string& content) {
@@ -69,15 +68,6 @@ QString Last(QtRig& rig) {
   for (size_t i = 6; i + 2 < frame.size(); ++i)
     text += QString(i > 6 && i % 2 == 0 ? " %1" : "%1").arg(frame[i], 2, 16, QChar('0')).toUpper();
   return text;
-}
-
-// On a check or option button's own box, not past the end of its caption.
-void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
-
-void Type(QLineEdit* edit, const QString& text) {
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, text);
 }
 
 QStringList Tabs(QTabWidget* table) {
